@@ -1,0 +1,54 @@
+#pragma once
+
+#include "cases/Form10.h"
+#include "cases/Form16.h"
+#include "cases/Form31.h"
+#include "cases/SetLoading.h"
+#include "common/Module1.h"
+#include "platform/Platform.h"
+#include "shell/Form2.h"
+#include "shell/Form60.h"
+#include "shell/Form7.h"
+#include "shell/Form8.h"
+#include "shell/Form9.h"
+#include "ui/Runtime.h"
+
+namespace boxi {
+
+// The whole program: its window system, the program-wide data and one
+// instance of every window class, all living for the whole run. Windows
+// reach each other and Module1 through it.
+class App {
+public:
+    explicit App(platform::Platform& platform);
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    ui::Runtime& runtime() { return runtime_; }
+    platform::Platform& platform() { return runtime_.platform(); }
+
+    // Program start: load and show the portal.
+    void Start();
+
+    // Fills the question table for CurrentSetName, the case chooser's name
+    // (reading it loads the chooser when it is not loaded).
+    void LoadCurrentSet(SetLoadUse use);
+
+private:
+    ui::Runtime runtime_;
+
+public:
+    Module1 m;
+    SetLoader set_loader;
+
+    Form8 form8{*this};
+    Form60 form60{*this};
+    Form2 form2{*this};
+    Form7 form7{*this};
+    Form9 form9{*this};
+    Form10 form10{*this};
+    Form16 form16{*this};
+    Form31 form31{*this};
+};
+
+}  // namespace boxi

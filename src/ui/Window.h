@@ -1,0 +1,102 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "ui/Color.h"
+#include "ui/Control.h"
+
+namespace boxi::ui {
+
+class Runtime;
+class Menu;
+class Timer;
+
+enum class BorderStyle { None, FixedSingle, Sizable, FixedDialog, FixedToolWindow };
+enum class StartPosition { Manual, CenterScreen };
+
+// Properties of the window itself; its design values come back at each load.
+struct WindowProps {
+    std::string caption;
+    int client_width = 400;   // pixels at 96 dpi
+    int client_height = 300;
+    int left = 0;
+    int top = 0;
+    StartPosition start_position = StartPosition::CenterScreen;
+    BorderStyle border_style = BorderStyle::FixedSingle;
+    Color back = colors::kButtonFace;
+    bool max_button = false;
+    bool min_button = true;
+    std::string picture;  // artwork key of a background picture
+};
+
+// One window class of the program. There is exactly one instance for the
+// whole run; loading and unloading change its state, never its lifetime, so
+// an event handler that unloads its own window goes on running safely.
+//
+// Any access loads the window: Show, Hide, its handle or caption, and every
+// read or write of one of its controls. Loading resets every control to its
+// design-time value and runs Form_Load inside the access that caused it.
+class Window {
+public:
+    Window(Runtime& runtime, std::string name, WindowProps design);
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window() = default;
+
+    const std::string& name() const { return name_; }
+    Runtime& runtime() const { return runtime_; }
+
+    void Show();    // visible, modeless, no owner; brings a visible window forward
+    void Hide();    // invisible, still loaded
+    void Unload();  // discards the controls' state; does nothing when not loaded
+
+    platform::WindowHandle hWnd();
+    std::string caption();
+    void set_caption(std::string caption);
+
+    // Pops up `menu` (one of this window's menus) at the pointer and runs
+    // the chosen item's click.
+    void PopupMenu(Menu& menu);
+
+    // For the runtime, renderers and tests; these never load the window.
+    bool is_loaded() const { return loaded_; }
+    bool is_visible() const { return loaded_ && visible_; }
+    const WindowProps& peek() const { return props_; }
+    const std::vector<Control*>& controls() const { return controls_; }
+    std::uint64_t revision() const { return revision_; }
+    std::uint64_t z_order() const { return z_order_; }
+    std::uint64_t load_count() const { return load_count_; }
+    platform::WindowHandle handle_if_loaded() const { return loaded_ ? handle_ : platform::kNoWindow; }
+
+    // Loads the window when it is not loaded; controls call it on access.
+    void EnsureLoaded();
+    // The runtime only: the learner closes the window with its title bar.
+    void CloseFromTitleBar();
+
+protected:
+    virtual void Form_Load() {}
+    // Runs before a title-bar close unloads the window, and only then.
+    virtual void Form_QueryUnload() {}
+    WindowProps& props() { return props_; }
+
+private:
+    friend class Control;
+    void Register(Control* control) { controls_.push_back(control); }
+
+    Runtime& runtime_;
+    std::string name_;
+    WindowProps design_;
+    WindowProps props_;
+    std::vector<Control*> controls_;
+    bool loaded_ = false;
+    bool visible_ = false;
+    platform::WindowHandle handle_ = platform::kNoWindow;
+    std::uint64_t revision_ = 0;
+    std::uint64_t z_order_ = 0;
+    std::uint64_t load_count_ = 0;
+};
+
+}  // namespace boxi::ui

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/App.h"
+#include "platform/FakePlatform.h"
+#include "ui/Runtime.h"
+#include "ui/Window.h"
+
+namespace boxi::testing {
+
+// Writes window lifecycle steps into the fake's journal, so one journal
+// holds windows and platform calls in the order they happened.
+class JournalObserver : public ui::RuntimeObserver {
+public:
+    explicit JournalObserver(platform::FakePlatform& fake) : fake_(fake) {}
+    void OnLifecycle(ui::Lifecycle step, ui::Window* window) override;
+
+private:
+    platform::FakePlatform& fake_;
+};
+
+// Moves the fake's virtual clock on by `ms`, delivering every timer tick
+// that falls due on the way at its own time.
+void AdvanceClock(ui::Runtime& runtime, platform::FakePlatform& fake, std::int64_t ms);
+
+// Names of the windows that are loaded, and of those that are visible.
+std::vector<std::string> LoadedWindows(const ui::Runtime& runtime);
+std::vector<std::string> VisibleWindows(const ui::Runtime& runtime);
+
+// A fresh program on a recording platform, for each test. A message box
+// with no scripted answer fails the test.
+class AppTest : public ::testing::Test {
+protected:
+    AppTest();
+    ~AppTest() override;
+
+    // Starts the program on the portal and forgets the journal so far.
+    void StartFresh();
+    // Runs a piece of code as one event operation, as window code runs.
+    template <typename F>
+    void Run(F&& f)
+    {
+        app.runtime().Run(std::forward<F>(f));
+    }
+    void Advance(std::int64_t ms) { AdvanceClock(app.runtime(), fake, ms); }
+    ui::Runtime& rt() { return app.runtime(); }
+
+    platform::FakePlatform fake;
+    App app{fake};
+
+private:
+    JournalObserver journal_{fake};
+};
+
+}  // namespace boxi::testing
