@@ -2,18 +2,31 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace boxi::banks {
 
-// The written cases, one file each under cases/. A new case is declared here
-// and added to kWrittenCases.
-extern const CaseTexts kCase1;
-extern const CaseTexts kCase8;
-extern const CaseTexts kCase23;
+// The written cases, one file each under cases/, are listed by group in
+// cases/CaseGroup*.cpp; a new case is added to the list of its group.
+extern const std::span<const CaseTexts* const> kCaseGroupA;
+extern const std::span<const CaseTexts* const> kCaseGroupB;
+extern const std::span<const CaseTexts* const> kCaseGroupC;
+extern const std::span<const CaseTexts* const> kCaseGroupD;
+extern const std::span<const CaseTexts* const> kCaseGroupE;
+extern const std::span<const CaseTexts* const> kCaseGroupF;
 
 namespace {
 
-constexpr std::array<const CaseTexts*, 3> kWrittenCases = {&kCase1, &kCase8, &kCase23};
+const std::vector<const CaseTexts*>& WrittenCases()
+{
+    static const std::vector<const CaseTexts*> all = [] {
+        std::vector<const CaseTexts*> cases;
+        for (auto group : {kCaseGroupA, kCaseGroupB, kCaseGroupC, kCaseGroupD, kCaseGroupE, kCaseGroupF})
+            cases.insert(cases.end(), group.begin(), group.end());
+        return cases;
+    }();
+    return all;
+}
 
 // Line counts leave out the empty start of an appended text. A staged text
 // fills its buffer from the given slot on, one slot per line or block.
@@ -62,7 +75,7 @@ bool IsComplete(const CaseTexts& texts)
 
 const CaseTexts* TextsOf(std::string_view name)
 {
-    for (const CaseTexts* texts : kWrittenCases) {
+    for (const CaseTexts* texts : WrittenCases()) {
         if (texts->name == name)
             return texts;
     }
@@ -129,7 +142,7 @@ std::span<const CaseRow> CaseRows()
 
 std::span<const CaseTexts* const> WrittenCaseTexts()
 {
-    return kWrittenCases;
+    return WrittenCases();
 }
 
 std::optional<PracticalCase> FindCase(std::string_view name)

@@ -42,7 +42,7 @@
 //
 // Lines are stored exactly as shown, without line breaks; the bank adds the
 // CR LF joins and the line buffers. Then declare the new object and add it
-// to the list of written cases at the top of CaseBank.cpp. A case enters the
+// to the list of its group in cases/CaseGroupX.cpp. A case enters the
 // bank only when both its task and its steps are there.
 
 #include "banks/Lines.h"
@@ -110,7 +110,7 @@ struct PracticalCase {
 // The rows of all 34 cases, "实例1" to "实例34" in order.
 std::span<const CaseRow> CaseRows();
 
-// The texts of cases/, complete or not, in the order of the list in CaseBank.cpp.
+// The texts of cases/, complete or not, group by group.
 std::span<const CaseTexts* const> WrittenCaseTexts();
 
 // The case named exactly `name`, when its row and both its texts are there.
