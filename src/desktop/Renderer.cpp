@@ -1,0 +1,115 @@
+#include "desktop/Renderer.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "desktop/WindowView.h"
+#include "ui/Window.h"
+
+namespace boxi::desktop {
+
+Renderer::Renderer(ui::Runtime& runtime) : runtime_(runtime)
+{
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        runtime_.FireDueTimers(runtime_.platform().NowMs());
+        ScheduleTimers();
+    });
+    runtime_.AddObserver(this);
+}
+
+Renderer::~Renderer()
+{
+    runtime_.RemoveObserver(this);
+    for (auto& [window, view] : views_)
+        delete view.data();
+}
+
+void Renderer::OnSettled()
+{
+    Sync();
+    ScheduleTimers();
+}
+
+void Renderer::Sync()
+{
+    if (syncing_)
+        return;
+    syncing_ = true;
+    std::vector<std::pair<std::uint64_t, WindowView*>> shown;
+    for (ui::Window* window : runtime_.windows()) {
+        QPointer<WindowView>& view = views_[window];
+        bool stale = view && (!window->is_loaded() || view->load_count() != window->load_count());
+        if (stale) {
+            view->hide();
+            view->deleteLater();
+            view = nullptr;
+        }
+        if (!window->is_loaded() || runtime_.ended())
+            continue;
+        if (!view) {
+            view = new WindowView(runtime_, *window);
+            if (topmost_.count(window->handle_if_loaded()))
+                view->SetTopmost();
+        }
+        view->Sync();
+        if (window->is_visible())
+            shown.emplace_back(window->z_order(), view.data());
+        else if (view->isVisible())
+            view->hide();
+    }
+    // Bring windows up in the order the model last showed them.
+    std::sort(shown.begin(), shown.end());
+    for (auto& [z, view] : shown) {
+        if (!view->isVisible())
+            view->show();
+    }
+    if (!shown.empty()) {
+        WindowView* front = shown.back().second;
+        front->raise();
+        front->activateWindow();
+    }
+    syncing_ = false;
+}
+
+void Renderer::ScheduleTimers()
+{
+    auto due = runtime_.NextTimerDue();
+    if (!due || runtime_.ended()) {
+        timer_.stop();
+        return;
+    }
+    auto wait = std::max<std::int64_t>(0, *due - runtime_.platform().NowMs());
+    timer_.start(static_cast<int>(std::min<std::int64_t>(wait, 24 * 3600 * 1000)));
+}
+
+void Renderer::SetTopmost(platform::WindowHandle handle)
+{
+    topmost_.insert(handle);
+    if (ui::Window* window = runtime_.FindWindow(handle)) {
+        if (WindowView* view = ViewOf(*window))
+            view->SetTopmost();
+    }
+}
+
+WindowView* Renderer::ViewOf(const ui::Window& window) const
+{
+    auto it = views_.find(&window);
+    return it == views_.end() ? nullptr : it->second.data();
+}
+
+QWidget* Renderer::ActiveView() const
+{
+    WindowView* best = nullptr;
+    std::uint64_t best_z = 0;
+    for (const auto& [window, view] : views_) {
+        if (view && window->is_visible() && window->z_order() >= best_z) {
+            best = view.data();
+            best_z = window->z_order();
+        }
+    }
+    return best;
+}
+
+}  // namespace boxi::desktop

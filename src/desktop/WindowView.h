@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+#include <unordered_map>
+
+namespace boxi::ui {
+class Control;
+class Runtime;
+class Window;
+}  // namespace boxi::ui
+
+class QMenuBar;
+
+namespace boxi::desktop {
+
+// The on-screen form of one loaded model window: a top-level widget with
+// one child widget per control. It only mirrors the model (Sync) and turns
+// the learner's input into model events; it holds no state of its own.
+class WindowView : public QWidget {
+    Q_OBJECT
+
+public:
+    WindowView(ui::Runtime& runtime, ui::Window& window);
+
+    ui::Window& window() const { return window_; }
+    std::uint64_t load_count() const { return load_count_; }
+
+    // Brings every widget up to the model's current values.
+    void Sync();
+    void SetTopmost();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct Entry {
+        QWidget* widget = nullptr;
+        std::uint64_t revision = ~std::uint64_t{0};
+    };
+
+    QWidget* Create(ui::Control& control);
+    QWidget* ParentFor(ui::Control& control);
+    void SyncControl(ui::Control& control, QWidget* widget);
+    void BuildMenuBar();
+    void SyncWindowProps();
+
+    ui::Runtime& runtime_;
+    ui::Window& window_;
+    std::uint64_t load_count_;
+    std::uint64_t window_revision_ = ~std::uint64_t{0};
+    QWidget* client_ = nullptr;
+    QMenuBar* menu_bar_ = nullptr;
+    std::unordered_map<ui::Control*, Entry> widgets_;
+    bool syncing_ = false;
+};
+
+}  // namespace boxi::desktop

@@ -1,0 +1,129 @@
+// The desktop front end on the offscreen platform: the model drives the
+// widgets and the learner's input reaches the model.
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "app/App.h"
+#include "desktop/Renderer.h"
+#include "desktop/WindowView.h"
+#include "platform/FakePlatform.h"
+
+namespace boxi::testing {
+namespace {
+
+QApplication& Application()
+{
+    static int argc = 1;
+    static char name[] = "boxi_desktop_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* application = new QApplication(argc, argv);
+    return *application;
+}
+
+class DesktopTest : public ::testing::Test {
+protected:
+    DesktopTest() { Application(); }
+
+    template <typename W>
+    W* Widget(ui::Window& window, const char* name)
+    {
+        QApplication::processEvents();
+        desktop::WindowView* view = renderer.ViewOf(window);
+        return view ? view->findChild<W*>(QString::fromUtf8(name)) : nullptr;
+    }
+
+    platform::FakePlatform fake;
+    App app{fake};
+    desktop::Renderer renderer{app.runtime()};
+};
+
+TEST_F(DesktopTest, portal_to_course_menu_and_back_with_real_widgets)
+{
+    app.Start();
+    desktop::WindowView* portal = renderer.ViewOf(app.form8);
+    ASSERT_NE(portal, nullptr);
+    EXPECT_TRUE(portal->isVisible());
+    EXPECT_EQ(portal->windowTitle(), QString::fromUtf8("计算机博习系列"));
+
+    QWidget* enter = Widget<QWidget>(app.form8, "Image1");
+    ASSERT_NE(enter, nullptr);
+    QTest::mouseClick(enter, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_FALSE(app.form8.is_loaded());
+    ASSERT_TRUE(app.form60.is_visible());
+    ASSERT_NE(renderer.ViewOf(app.form60), nullptr);
+    EXPECT_TRUE(renderer.ViewOf(app.form60)->isVisible());
+
+    auto* back = Widget<QPushButton>(app.form60, "Command7");
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->text(), QString::fromUtf8("退出"));
+    QTest::mouseClick(back, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(app.form8.is_visible());
+    EXPECT_FALSE(app.form60.is_loaded());
+    EXPECT_EQ(renderer.ViewOf(app.form60), nullptr);
+}
+
+TEST_F(DesktopTest, a_model_change_reaches_the_widget_as_plain_text)
+{
+    app.Start();
+    app.runtime().Run([&] { app.form8.Label2.set_caption("<b>网址</b> & 链接"); });
+    auto* label = Widget<QLabel>(app.form8, "Label2");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QString::fromUtf8("<b>网址</b> & 链接"));
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+}
+
+TEST_F(DesktopTest, typing_reaches_the_model_with_cr_lf_and_erasing_reads_empty)
+{
+    app.Start();
+    app.runtime().Click(app.form8.Image1);
+    app.runtime().Click(app.form60.Command2);
+    auto* outline = Widget<QPlainTextEdit>(app.form2, "Text1");
+    ASSERT_NE(outline, nullptr);
+    EXPECT_TRUE(outline->toPlainText().startsWith(QString::fromUtf8("  一:在表格中输入编辑数据\n")));
+
+    outline->setPlainText(QString::fromUtf8("第一行\n第二行"));
+    EXPECT_EQ(app.form2.Text1.text(), "第一行\r\n第二行");
+    outline->clear();
+    EXPECT_EQ(app.form2.Text1.text(), "");
+}
+
+TEST_F(DesktopTest, the_title_bar_close_unloads_the_window_in_the_model)
+{
+    app.Start();
+    app.runtime().Click(app.form8.Image1);
+    app.runtime().Run([&] { app.form9.Show(); });
+    QApplication::processEvents();
+    ASSERT_NE(renderer.ViewOf(app.form9), nullptr);
+    renderer.ViewOf(app.form9)->close();
+    QApplication::processEvents();
+    EXPECT_FALSE(app.form9.is_loaded());
+    EXPECT_TRUE(app.form60.is_visible());
+    EXPECT_FALSE(app.runtime().ended());
+}
+
+TEST_F(DesktopTest, a_guarded_text_box_sends_its_right_press_to_the_model)
+{
+    app.Start();
+    app.runtime().Run([&] {
+        app.form9.Text1.set_text("steps");
+        app.form9.Show();
+    });
+    auto* box = Widget<QPlainTextEdit>(app.form9, "Text1");
+    ASSERT_NE(box, nullptr);
+    fake.ClearJournal();
+    QTest::mousePress(box->viewport(), Qt::RightButton);
+    QTest::mousePress(box, Qt::RightButton);
+    QApplication::processEvents();
+    EXPECT_EQ(fake.Entries("PopupMenu").size(), 1u);
+    EXPECT_EQ(app.form9.Text1.text(), "steps");
+}
+
+}  // namespace
+}  // namespace boxi::testing
