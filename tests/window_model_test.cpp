@@ -208,6 +208,31 @@ TEST_F(WindowModelTest, title_bar_close_unloads_only_that_window_and_ends_when_n
     EXPECT_TRUE(runtime.ended());
 }
 
+TEST_F(WindowModelTest, closing_the_last_visible_window_with_a_button_ends_a_program_left_hidden)
+{
+    // B is left loaded and hidden under A, as chapter study under the
+    // exercise window; A closing itself leaves nothing on screen.
+    a.Command1.on_click = [&] {
+        a.Hide();
+        a.Unload();
+    };
+    runtime.Run([&] {
+        b.Show();
+        a.Show();
+        b.Hide();
+    });
+    ASSERT_FALSE(runtime.ended());
+    ASSERT_TRUE(runtime.Click(a.Command1));
+    EXPECT_TRUE(runtime.ended());
+
+    // Loading a window hidden, with nothing hidden or closed, is no end.
+    platform::FakePlatform other;
+    ui::Runtime quiet{other};
+    Probe c{quiet, "FormC"};
+    quiet.Run([&] { (void)c.Text1.text(); });
+    EXPECT_FALSE(quiet.ended());
+}
+
 TEST_F(WindowModelTest, learner_input_reaches_only_visible_enabled_controls)
 {
     int clicks = 0;

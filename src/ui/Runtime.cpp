@@ -33,7 +33,12 @@ void Runtime::Leave(bool caught)
         ++caught_exceptions_;
     if (--depth_ > 0)
         return;
-    if (!ended_ && !AnyWindowLoaded())
+    bool hid_something = hid_or_unloaded_;
+    hid_or_unloaded_ = false;
+    // An operation that hid or closed the last visible window while others
+    // stay loaded and hidden would leave a program with nothing on screen
+    // and no way back: that ends it, as the last unload does.
+    if (!ended_ && (!AnyWindowLoaded() || (hid_something && !AnyWindowVisible())))
         EndNow();
     NotifySettled();
 }
@@ -129,8 +134,6 @@ bool Runtime::CloseByTitleBar(Window& window)
     if (ended_ || depth_ > 0 || !window.is_visible())
         return false;
     Run([&] { window.CloseFromTitleBar(); });
-    if (!ended_ && !AnyWindowVisible())
-        EndNow();
     return true;
 }
 
@@ -181,6 +184,8 @@ void Runtime::FireDueTimers(std::int64_t now)
 
 void Runtime::NotifyLifecycle(Lifecycle step, Window* window)
 {
+    if (step == Lifecycle::Hide || step == Lifecycle::Unload)
+        hid_or_unloaded_ = true;
     for (RuntimeObserver* observer : observers_)
         observer->OnLifecycle(step, window);
 }

@@ -36,7 +36,8 @@ public:
 //
 // Events from outside (a learner's input, a timer tick, the start) each run
 // as one event operation. The program ends only when the outermost operation
-// has finished and no window is loaded, or at once through EndNow.
+// has finished and no window is loaded (or it hid the last visible one), or
+// at once through EndNow.
 class Runtime {
 public:
     explicit Runtime(platform::Platform& platform);
@@ -82,9 +83,10 @@ public:
     bool Select(ListBox& list, int index);
     bool Select(ComboBox& combo, int index);
     bool Choose(Menu& item);
-    // The title-bar close box: unloads that window and nothing else. When no
-    // window stays visible the program ends, so that windows loaded hidden
-    // as side effects never keep an invisible program alive.
+    // The title-bar close box: unloads that window and nothing else. As after
+    // any operation that hides or unloads the last visible window, the
+    // program then ends, so that windows left loaded and hidden never keep
+    // an invisible program alive.
     bool CloseByTitleBar(Window& window);
     bool CanReach(Control& control) const;
 
@@ -112,6 +114,7 @@ private:
     std::vector<RuntimeObserver*> observers_;
     int depth_ = 0;
     bool ended_ = false;
+    bool hid_or_unloaded_ = false;
     platform::WindowHandle last_handle_ = 0;
     std::uint64_t last_z_ = 0;
     std::uint64_t caught_exceptions_ = 0;

@@ -1,0 +1,73 @@
+// A short monkey over every window: random clicks, choices, typing, closes
+// and clock steps, checking the window rules after every event.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+#include "monkey/Monkey.h"
+
+namespace boxi::monkey {
+namespace {
+
+std::string Report(std::uint64_t seed, const Outcome& outcome, bool fail_calls)
+{
+    std::ostringstream out;
+    out << "seed " << seed << ": " << *outcome.failure << " after " << outcome.performed << " events\n";
+    auto shortest = Shrink(outcome.events, fail_calls);
+    out << "shortest reproduction (" << shortest.size() << " events):\n";
+    for (const Event& event : shortest)
+        out << "  " << event.Describe() << "\n";
+    return out.str();
+}
+
+class MonkeyTest : public ::testing::TestWithParam<std::uint64_t> {};
+
+TEST_P(MonkeyTest, random_walk_keeps_the_window_rules)
+{
+    Outcome outcome = RandomWalk({.seed = GetParam(), .events = 4000});
+    if (outcome.failure)
+        FAIL() << Report(GetParam(), outcome, false);
+}
+
+TEST_P(MonkeyTest, failing_launches_and_folders_change_nothing_the_learner_sees)
+{
+    Outcome normal = RandomWalk({.seed = GetParam(), .events = 1500});
+    Outcome failing = Replay(normal.events, true);
+    if (failing.failure)
+        FAIL() << Report(GetParam(), failing, true);
+    // Same windows, same message boxes: a failed call shows nothing.
+    EXPECT_EQ(failing.journal, normal.journal);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, MonkeyTest, ::testing::Values(1u, 2u, 3u, 20261210u));
+
+TEST(MonkeyReplay, a_replayed_walk_does_the_same)
+{
+    Outcome walk = RandomWalk({.seed = 7, .events = 800});
+    Outcome replay = Replay(walk.events, false);
+    EXPECT_EQ(replay.performed, walk.performed);
+    EXPECT_EQ(replay.journal, walk.journal);
+}
+
+}  // namespace
+}  // namespace boxi::monkey
+
+namespace boxi::monkey {
+namespace {
+
+TEST(MonkeyCoverage, the_walks_reach_every_window_the_learner_can_reach)
+{
+    std::set<std::string> shown;
+    for (std::uint64_t seed : {1u, 2u, 3u, 20261210u}) {
+        for (const auto& entry : RandomWalk({.seed = seed, .events = 4000}).journal) {
+            if (entry.rfind("show ", 0) == 0)
+                shown.insert(entry.substr(5));
+        }
+    }
+    for (const char* window : {"Form8", "Form60", "Form2", "Form7", "Form9", "Form10", "Form16", "Form31"})
+        EXPECT_TRUE(shown.count(window)) << window << " was never on screen";
+}
+
+}  // namespace
+}  // namespace boxi::monkey
