@@ -33,12 +33,10 @@ void Runtime::Leave(bool caught)
         ++caught_exceptions_;
     if (--depth_ > 0)
         return;
-    bool hid_something = hid_or_unloaded_;
-    hid_or_unloaded_ = false;
     // An operation that hid or closed the last visible window while others
     // stay loaded and hidden would leave a program with nothing on screen
     // and no way back: that ends it, as the last unload does.
-    if (!ended_ && (!AnyWindowLoaded() || (hid_something && !AnyWindowVisible())))
+    if (!ended_ && (!AnyWindowLoaded() || (visible_at_start_ && !AnyWindowVisible())))
         EndNow();
     NotifySettled();
 }
@@ -184,8 +182,6 @@ void Runtime::FireDueTimers(std::int64_t now)
 
 void Runtime::NotifyLifecycle(Lifecycle step, Window* window)
 {
-    if (step == Lifecycle::Hide || step == Lifecycle::Unload)
-        hid_or_unloaded_ = true;
     for (RuntimeObserver* observer : observers_)
         observer->OnLifecycle(step, window);
 }

@@ -104,7 +104,11 @@ public:
     std::uint64_t caught_exceptions() const { return caught_exceptions_; }
 
 private:
-    void Enter() { ++depth_; }
+    void Enter()
+    {
+        if (depth_++ == 0)
+            visible_at_start_ = AnyWindowVisible();
+    }
     void Leave(bool caught);
     bool AnyWindowLoaded() const;
     bool AnyWindowVisible() const;
@@ -114,7 +118,7 @@ private:
     std::vector<RuntimeObserver*> observers_;
     int depth_ = 0;
     bool ended_ = false;
-    bool hid_or_unloaded_ = false;
+    bool visible_at_start_ = false;  // of the outermost operation
     platform::WindowHandle last_handle_ = 0;
     std::uint64_t last_z_ = 0;
     std::uint64_t caught_exceptions_ = 0;

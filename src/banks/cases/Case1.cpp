@@ -3,9 +3,23 @@
 namespace boxi::banks {
 namespace {
 
-// The task text of 实例1 (15 lines, the first being the opening line
-// "    在素材中打开工作簿文档Excel.xlsx，按照要求完成下列操作并以该文件名（Excel.xlsx）保存文档。")
-// is still to be written; until it is, the case stays out of the bank.
+constexpr std::string_view kTask[] = {
+    "    在素材中打开工作簿文档Excel.xlsx，按照要求完成下列操作并以该文件名（Excel.xlsx）保存文档。",
+    "    【背景素材】",
+    "    期末考试结束了，初一年级三个班的成绩已录入到文档Excel.xlsx的Sheet1工作表中：A列至L列依次为学号、姓名、班级、语文、数学、英语、生物、地理、历史、政治、总分和平均分，第2行至第19行是18名学生的记录，各科成绩均录有一位小数（如“91.5”），“班级”、“总分”和“平均分”三列尚待填写。",
+    "    请你根据下列要求帮助班主任小蒋老师对该成绩单进行整理和分析：",
+    "    （1）将Sheet1工作表重命名为“第一学期期末成绩”，并对数据列表A1:L19进行格式化操作：将第一列“学号”列设为文本，将所有成绩列（D列至L列）设为保留两位小数的数值；将行高设为15、列宽设为8，字体设为宋体、12号，居中对齐，添加所有框线并以橙色填充。",
+    "    （2）利用“条件格式”功能进行下列设置：将语文、数学、英语三科中不低于110分的成绩所在的单元格以黄色填充，其他四科中高于95分的成绩以红色字体标出。",
+    "    （3）利用SUM和AVERAGE函数计算每一个学生的总分及平均成绩。",
+    "    （4）学号第3、4位代表学生所在的班级，例如：“120105”代表12级1班5号。请通过函数提取每个学生所在的班级并按下列对应关系填写在“班级”列中：",
+    "         “学号”的3、4位      对应班级",
+    "                 01               1班",
+    "                 02               2班",
+    "                 03               3班",
+    "    （5）复制工作表“第一学期期末成绩”，将副本放置到原表之后；将副本的工作表标签颜色改为绿色，并将其重命名为“分类汇总”。",
+    "    （6）在“分类汇总”工作表中，通过分类汇总功能求出每个班各科的平均成绩，然后折叠明细数据，只显示各班及全体学生的平均值。",
+    "    （7）以分类汇总结果为基础，创建一个簇状柱形图，对每个班各科的平均成绩进行比较，并将该图表放置在一个新工作表中。",
+};
 
 constexpr std::string_view kBlock1[] = {
     "（1）打开文档Excel.xlsx，然后执行如下操作：",
@@ -69,6 +83,6 @@ constexpr Lines kBlocks[] = {kBlock1, kBlock2, kBlock3, kBlock4, kBlock5, kBlock
 
 }  // namespace
 
-extern const CaseTexts kCase1{.name = "实例1", .step_blocks = kBlocks};
+extern const CaseTexts kCase1{.name = "实例1", .task = kTask, .step_blocks = kBlocks};
 
 }  // namespace boxi::banks

@@ -6,10 +6,14 @@
 namespace boxi::banks {
 
 extern const CaseTexts kCase1;
+extern const CaseTexts kCase2;
+extern const CaseTexts kCase3;
+extern const CaseTexts kCase4;
+extern const CaseTexts kCase10;
 
 namespace {
 
-constexpr std::array<const CaseTexts*, 1> kGroup = {&kCase1};
+constexpr std::array<const CaseTexts*, 5> kGroup = {&kCase1, &kCase2, &kCase3, &kCase4, &kCase10};
 
 }  // namespace
 

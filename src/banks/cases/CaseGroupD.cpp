@@ -5,10 +5,15 @@
 
 namespace boxi::banks {
 
+extern const CaseTexts kCase19;
+extern const CaseTexts kCase20;
+extern const CaseTexts kCase21;
+extern const CaseTexts kCase22;
+extern const CaseTexts kCase24;
 
 namespace {
 
-constexpr std::array<const CaseTexts*, 0> kGroup = {};
+constexpr std::array<const CaseTexts*, 5> kGroup = {&kCase19, &kCase20, &kCase21, &kCase22, &kCase24};
 
 }  // namespace
 

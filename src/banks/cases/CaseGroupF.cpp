@@ -5,10 +5,14 @@
 
 namespace boxi::banks {
 
+extern const CaseTexts kCase31;
+extern const CaseTexts kCase32;
+extern const CaseTexts kCase33;
+extern const CaseTexts kCase34;
 
 namespace {
 
-constexpr std::array<const CaseTexts*, 0> kGroup = {};
+constexpr std::array<const CaseTexts*, 4> kGroup = {&kCase31, &kCase32, &kCase33, &kCase34};
 
 }  // namespace
 
