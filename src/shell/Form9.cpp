@@ -8,11 +8,14 @@ namespace boxi {
 
 Form9::Form9(App& app)
     : ui::Window(app.runtime(), "Form9",
-                 {.caption = "操作步骤", .client_width = 640, .client_height = 440, .start_position = ui::StartPosition::Manual}),
+                 {.caption = "操作步骤",
+                  .client_width = 640,
+                  .client_height = 440,
+                  .left = 600,
+                  .top = 80,
+                  .start_position = ui::StartPosition::Manual}),
       app_(app)
 {
-    props().left = 600;
-    props().top = 80;
     Command1.on_click = [this] { Command1_Click(); };
     Command2.on_click = [this] { Command2_Click(); };
     Text1.on_mouse_down = [this](int button, int shift, int x, int y) { Text1_MouseDown(button, shift, x, y); };

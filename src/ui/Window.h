@@ -80,7 +80,6 @@ protected:
     virtual void Form_Load() {}
     // Runs before a title-bar close unloads the window, and only then.
     virtual void Form_QueryUnload() {}
-    WindowProps& props() { return props_; }
 
 private:
     friend class Control;

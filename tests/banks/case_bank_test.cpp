@@ -581,6 +581,65 @@ TEST(CaseTexts, follow_the_line_forms_of_their_family)
     }
 }
 
+// The cells of a criteria row as (display column, text): runs of characters
+// separated by blanks, columns counted with a Chinese character as two.
+std::vector<std::pair<int, std::string>> CellsOf(std::string_view line)
+{
+    std::vector<std::pair<int, std::string>> cells;
+    int column = 0;
+    for (size_t i = 0; i < line.size();) {
+        if (line[i] == ' ') {
+            ++column;
+            ++i;
+            continue;
+        }
+        size_t end = line.find(' ', i);
+        if (end == std::string_view::npos)
+            end = line.size();
+        std::string cell(line.substr(i, end - i));
+        cells.emplace_back(column, cell);
+        column += testing::DisplayWidth(cell);
+        i = end;
+    }
+    return cells;
+}
+
+TEST(CaseTexts, criteria_tables_line_up_in_a_monospaced_font)
+{
+    for (const CaseTexts* texts : WrittenCaseTexts()) {
+        for (Lines block : texts->step_blocks) {
+            for (size_t i = 0; i + 4 < block.size(); ++i) {
+                if (!block[i].starts_with("   ---"))
+                    continue;
+                SCOPED_TRACE(std::string(texts->name) + ": " + std::string(block[i + 1]));
+                const auto heads = CellsOf(block[i + 1]);
+                const auto criteria = CellsOf(block[i + 3]);
+                ASSERT_EQ(heads.size(), criteria.size()) << "one criterion under every column head";
+                ASSERT_GE(heads.size(), 1u);
+                for (size_t k = 0; k < heads.size(); ++k) {
+                    // A criterion starts under its head, before the next head.
+                    const int next = k + 1 < heads.size() ? heads[k + 1].first : 1 << 20;
+                    EXPECT_GE(criteria[k].first, heads[k].first) << criteria[k].second;
+                    EXPECT_LT(criteria[k].first, next) << criteria[k].second;
+                    if (k > 0) {
+                        EXPECT_EQ(criteria[k].first, heads[k].first) << "column " << k << " starts with its head";
+                    }
+                }
+                // The three rules are alike and span both rows.
+                EXPECT_EQ(block[i], block[i + 2]);
+                EXPECT_EQ(block[i], block[i + 4]);
+                const int rule = testing::DisplayWidth(block[i]);
+                const auto right_edge = [](const auto& cells) {
+                    return cells.back().first + testing::DisplayWidth(cells.back().second);
+                };
+                EXPECT_GE(rule, right_edge(heads));
+                EXPECT_GE(rule, right_edge(criteria));
+                i += 4;
+            }
+        }
+    }
+}
+
 TEST(CaseTexts, family_forms_reject_faulty_lines)
 {
     // The checks above must be able to fail.
