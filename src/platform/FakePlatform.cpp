@@ -89,7 +89,7 @@ void FakePlatform::SetWindowPos(WindowHandle window, WindowHandle insert_after, 
 MsgAnswer FakePlatform::MessageBox(const MessageBoxRequest& request)
 {
     boxes_.push_back(request);
-    MsgAnswer answer;
+    MsgAnswer answer = MsgAnswer::Ok;
     if (!box_answers_.empty()) {
         answer = box_answers_.front();
         box_answers_.pop_front();
