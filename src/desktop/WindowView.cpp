@@ -386,6 +386,12 @@ QWidget* WindowView::Create(ui::Control& control)
             if (!syncing_ && row >= 0)
                 runtime.Select(list, row);
         });
+        // A single-selection list keeps its selection: Ctrl+click cannot clear it.
+        connect(widget, &QListWidget::itemSelectionChanged, this, [widget, &list] {
+            int index = list.peek().list_index;
+            if (widget->selectedItems().isEmpty() && index >= 0 && index < widget->count())
+                widget->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+        });
         return widget;
     }
     case ui::ControlKind::ComboBox: {
@@ -566,8 +572,8 @@ void WindowView::SyncControl(ui::Control& control, QWidget* widget)
             list->clear();
             list->addItems(items);
         }
-        if (list->currentRow() != p.list_index)
-            list->setCurrentRow(p.list_index);
+        if (list->currentRow() != p.list_index || list->selectedItems().isEmpty())
+            list->setCurrentRow(p.list_index, QItemSelectionModel::ClearAndSelect);
         widget->setGeometry(r.left, r.top, r.width, r.height);
         break;
     }

@@ -2,6 +2,7 @@
 // widgets and the learner's input reaches the model.
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -92,6 +93,27 @@ TEST_F(DesktopTest, typing_reaches_the_model_with_cr_lf_and_erasing_reads_empty)
     EXPECT_EQ(app.form2.Text1.text(), "第一行\r\n第二行");
     outline->clear();
     EXPECT_EQ(app.form2.Text1.text(), "");
+}
+
+TEST_F(DesktopTest, ctrl_click_cannot_empty_the_chapter_list)
+{
+    app.Start();
+    app.runtime().Click(app.form8.Image1);
+    app.runtime().Click(app.form60.Command2);
+    auto* list = Widget<QListWidget>(app.form2, "List1");
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->currentRow(), 0);
+    QRect first = list->visualItemRect(list->item(0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, first.center());
+    QApplication::processEvents();
+    EXPECT_EQ(list->selectedItems().size(), 1);
+    EXPECT_EQ(app.form2.List1.list_index(), 0);
+
+    QRect third = list->visualItemRect(list->item(2));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, third.center());
+    QApplication::processEvents();
+    EXPECT_EQ(app.form2.List1.list_index(), 2);
+    EXPECT_TRUE(app.form2.Text1.text().starts_with("  一:使用公式的基本方法\r\n"));
 }
 
 TEST_F(DesktopTest, the_title_bar_close_unloads_the_window_in_the_model)
