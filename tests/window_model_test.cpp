@@ -340,6 +340,19 @@ TEST_F(WindowModelTest, a_late_timer_ticks_once_and_not_inside_a_running_operati
     EXPECT_EQ(runtime.NextTimerDue(), 6000);
 }
 
+TEST_F(WindowModelTest, the_focus_starts_on_the_first_control_in_tab_order_at_every_load)
+{
+    runtime.Run([&] { a.Show(); });
+    EXPECT_EQ(a.focused(), &a.Text1);  // labels and frames take no focus
+    runtime.Run([&] { a.SetFocus(a.Command1); });
+    EXPECT_EQ(a.focused(), &a.Command1);
+    runtime.Run([&] {
+        a.Unload();
+        a.Show();
+    });
+    EXPECT_EQ(a.focused(), &a.Text1);
+}
+
 TEST_F(WindowModelTest, colours_compare_as_whole_values)
 {
     EXPECT_NE(ui::colors::kButtonFace, ui::Color::Rgb(240, 240, 240));

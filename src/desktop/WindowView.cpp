@@ -302,6 +302,16 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
         }
     }
 
+    // Tab order by the design's tab indexes.
+    std::vector<std::pair<int, QWidget*>> order;
+    for (auto& [control, entry] : widgets_) {
+        if (entry.widget->focusPolicy() != Qt::NoFocus)
+            order.emplace_back(control->peek().tab_index, entry.widget);
+    }
+    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+
     if (props.start_position == ui::StartPosition::CenterScreen) {
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect area = screen->availableGeometry();
@@ -481,6 +491,11 @@ void WindowView::SyncWindowProps()
     pal.setColor(QPalette::Window, Resolve(props.back, QGuiApplication::palette()));
     client_->setPalette(pal);
     client_->setAutoFillBackground(true);
+    if (ui::Control* focused = window_.focused()) {
+        auto it = widgets_.find(focused);
+        if (it != widgets_.end())
+            it->second.widget->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void WindowView::Sync()

@@ -25,8 +25,17 @@ void Window::EnsureLoaded()
     handle_ = runtime_.NextHandle();
     props_ = design_;
     ++revision_;
-    for (Control* control : controls_)
+    focused_ = nullptr;
+    for (Control* control : controls_) {
         control->ResetToDesign();
+        const Props& p = control->peek();
+        bool takes_focus = p.tab_stop && control->kind() != ControlKind::Label && control->kind() != ControlKind::Frame &&
+                           control->kind() != ControlKind::Image && control->kind() != ControlKind::Shape &&
+                           control->kind() != ControlKind::Line && control->kind() != ControlKind::Timer &&
+                           control->kind() != ControlKind::Menu;
+        if (takes_focus && (!focused_ || p.tab_index < focused_->peek().tab_index))
+            focused_ = control;
+    }
     runtime_.NotifyLifecycle(Lifecycle::Load, this);
     Form_Load();
 }
@@ -67,6 +76,13 @@ void Window::Unload()
             static_cast<Timer*>(control)->Disarm();
     }
     runtime_.NotifyLifecycle(Lifecycle::Unload, this);
+}
+
+void Window::SetFocus(Control& control)
+{
+    EnsureLoaded();
+    focused_ = &control;
+    ++revision_;
 }
 
 void Window::CloseFromTitleBar()

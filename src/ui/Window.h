@@ -61,6 +61,11 @@ public:
     // the chosen item's click.
     void PopupMenu(Menu& menu);
 
+    // The control that has the focus: the design's first in tab order
+    // until a window's code or the learner moves it.
+    void SetFocus(Control& control);
+    Control* focused() const { return focused_; }
+
     // For the runtime, renderers and tests; these never load the window.
     bool is_loaded() const { return loaded_; }
     bool is_visible() const { return loaded_ && visible_; }
@@ -90,6 +95,7 @@ private:
     WindowProps design_;
     WindowProps props_;
     std::vector<Control*> controls_;
+    Control* focused_ = nullptr;
     bool loaded_ = false;
     bool visible_ = false;
     platform::WindowHandle handle_ = platform::kNoWindow;
