@@ -58,6 +58,22 @@ TEST_F(ConventionsTest, message_boxes_without_a_title_show_the_program_title)
     EXPECT_EQ(fake.journal().back(), "MsgBox(\"请先选择学习章节\", 0, \"计算机博习系列\") -> OK");
 }
 
+TEST(DrawNumberTest, stays_within_one_to_n_at_the_edges_of_the_generator)
+{
+    platform::FakePlatform fake;
+    RandomizeFromClock(fake);
+    EXPECT_EQ(fake.journal(), (std::vector<std::string>{"Randomize(36000)"}));
+    struct Row {
+        double rnd;
+        int drawn;
+    };
+    for (Row row : {Row{0.0, 1}, Row{0.024, 1}, Row{0.025, 2}, Row{0.5, 21}, Row{0.999999999, 40}, Row{1.0, 40},
+                    Row{-0.1, 1}}) {
+        fake.ScriptRnd(row.rnd);
+        EXPECT_EQ(DrawNumber(fake, 40), row.drawn) << row.rnd;
+    }
+}
+
 TEST(Module1Test, tables_are_bounds_safe_and_start_empty)
 {
     Module1 m;

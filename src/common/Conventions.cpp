@@ -67,6 +67,15 @@ void OpenFolder(platform::Platform& platform, const std::optional<std::string>& 
         platform.Shell(*command, platform::kShowNormalFocus);
 }
 
+void RandomizeFromClock(platform::Platform& platform) { platform.Randomize(platform.SecondsSinceMidnight()); }
+
+int DrawNumber(platform::Platform& platform, int n)
+{
+    double r = platform.Rnd();
+    int drawn = static_cast<int>(r * n) + 1;
+    return drawn < 1 ? 1 : drawn > n ? n : drawn;
+}
+
 void SwapHandoverNextFirst(ui::Window& current, ui::Window& next)
 {
     next.Show();

@@ -51,6 +51,12 @@ std::string ExplorerFolderCommand(std::string_view folder);
 // without a command opens nothing.
 void OpenFolder(platform::Platform& platform, const std::optional<std::string>& command);
 
+// Seeds the random numbers from the time of day, as Randomize does.
+void RandomizeFromClock(platform::Platform& platform);
+// Int(Rnd × n) + 1: a whole number from 1 to n, never n + 1, whatever the
+// generator returns.
+int DrawNumber(platform::Platform& platform, int n);
+
 // The ways a window hands over to the next one.
 void SwapHandoverNextFirst(ui::Window& current, ui::Window& next);  // show next, hide and unload current
 void SwapHandoverNextLast(ui::Window& current, ui::Window& next);   // hide and unload current, show next
