@@ -1,0 +1,82 @@
+#include "PaintProbe.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <ctime>
+
+namespace boxi::bench {
+
+PaintProbe::PaintProbe() { qApp->installEventFilter(this); }
+
+PaintProbe::~PaintProbe() { qApp->removeEventFilter(this); }
+
+bool PaintProbe::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+        painted_.insert(static_cast<QWidget*>(watched)->window());
+        if (first_paint_ns_ == 0) {
+            first_paint_ns_ = MonotonicNs();
+            // Queued, so that the whole window is painted and flushed first.
+            if (on_first_paint)
+                QTimer::singleShot(0, qApp, on_first_paint);
+        }
+    }
+    return false;
+}
+
+bool PaintProbe::WaitPainted(const std::function<const QWidget*()>& view_of, int timeout_ms)
+{
+    const std::int64_t deadline = MonotonicNs() + std::int64_t{timeout_ms} * 1000000;
+    do {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (Painted(view_of()))
+            return true;
+    } while (MonotonicNs() < deadline);
+    return false;
+}
+
+void PaintProbe::Drain()
+{
+    for (int round = 0; round < 3; ++round) {
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+std::int64_t MonotonicNs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::int64_t{now.tv_sec} * 1000000000 + now.tv_nsec;
+}
+
+long PeakRssKib()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+void PrintPainted(const StartupStamps& stamps, const PaintProbe& probe)
+{
+    std::printf("painted done=%lld main=%lld qapp=%lld built=%lld shown=%lld paint=%lld rss=%ld\n",
+                static_cast<long long>(MonotonicNs()), static_cast<long long>(stamps.main),
+                static_cast<long long>(stamps.qapp), static_cast<long long>(stamps.built),
+                static_cast<long long>(stamps.shown), static_cast<long long>(probe.first_paint_ns()), PeakRssKib());
+    std::fflush(stdout);
+}
+
+void PrintWalked()
+{
+    std::printf("walked rss=%ld\n", PeakRssKib());
+    std::fflush(stdout);
+}
+
+}  // namespace boxi::bench

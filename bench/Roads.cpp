@@ -1,0 +1,132 @@
+#include "Roads.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/App.h"
+#include "banks/CaseBank.h"
+
+namespace boxi::bench {
+namespace {
+
+// The chapter with the most exercises: next and previous stay inside it.
+constexpr int kLongestChapter = 4;
+constexpr std::string_view kCase = "实例8";
+
+ui::Runtime& Rt(App& app) { return app.runtime(); }
+
+void ToMenu(App& app) { Rt(app).Click(app.form8.Image1); }
+
+void ToChapterStudy(App& app)
+{
+    ToMenu(app);
+    Rt(app).Click(app.form60.Command2);
+}
+
+void ToExercises(App& app)
+{
+    ToChapterStudy(app);
+    Rt(app).Select(app.form2.List1, kLongestChapter);
+    Rt(app).Click(app.form2.Command1);
+}
+
+void ToChooser(App& app)
+{
+    ToMenu(app);
+    Rt(app).Click(app.form60.Command4);
+}
+
+void ToTaskWindow(App& app)
+{
+    ToChooser(app);
+    Rt(app).Type(app.form10.Combo1, std::string(kCase));
+    Rt(app).Click(app.form10.Command2);
+}
+
+void Nothing(App&) {}
+
+// Each chapter in turn, never the one already chosen.
+void ChooseChapter(App& app, int round) { Rt(app).Select(app.form2.List1, (round + 1) % 6); }
+
+void ChooseCase(App& app, int round)
+{
+    auto names = CaseNames();
+    Rt(app).Type(app.form10.Combo1, std::string(names[static_cast<size_t>(round) % names.size()]));
+}
+
+template <auto Member>
+ui::Window& Win(App& app)
+{
+    return app.*Member;
+}
+
+const std::array<Handover, 14> kHandovers = {{
+    {"portal -> course menu", Nothing, nullptr, [](App& app, int) { ToMenu(app); }, Win<&App::form60>,
+     [](App& app) { Rt(app).Click(app.form60.Command7); }},
+    {"course menu -> chapter study", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command2); },
+     Win<&App::form2>, [](App& app) { Rt(app).Click(app.form2.Command3); }},
+    {"choose a chapter (outline)", ToChapterStudy, nullptr, ChooseChapter, Win<&App::form2>, nullptr},
+    {"chapter study -> exercises", ToChapterStudy, ChooseChapter,
+     [](App& app, int) { Rt(app).Click(app.form2.Command1); }, Win<&App::form7>,
+     [](App& app) { Rt(app).Click(app.form7.Command8); }},
+    {"next exercise", ToExercises, nullptr, [](App& app, int) { Rt(app).Click(app.form7.cmd(1)); }, Win<&App::form7>,
+     [](App& app) { Rt(app).Click(app.form7.cmd(0)); }},
+    {"exercises -> steps window", ToExercises, nullptr, [](App& app, int) { Rt(app).Click(app.form7.Command2); },
+     Win<&App::form9>, [](App& app) { Rt(app).Click(app.form9.Command2); }},
+    {"exercises -> chapter study", ToExercises, nullptr, [](App& app, int) { Rt(app).Click(app.form7.Command8); },
+     Win<&App::form2>, [](App& app) { Rt(app).Click(app.form2.Command1); }},
+    {"chapter study -> course menu", ToChapterStudy, nullptr,
+     [](App& app, int) { Rt(app).Click(app.form2.Command3); }, Win<&App::form60>,
+     [](App& app) { Rt(app).Click(app.form60.Command2); }},
+    {"course menu -> case chooser", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command4); },
+     Win<&App::form10>, [](App& app) { Rt(app).Click(app.form10.Command1); }},
+    {"chooser -> task window", ToChooser, ChooseCase, [](App& app, int) { Rt(app).Click(app.form10.Command2); },
+     Win<&App::form16>, [](App& app) { Rt(app).Click(app.form16.Command8); }},
+    {"task window -> steps window", ToTaskWindow, nullptr, [](App& app, int) { Rt(app).Click(app.form16.Command2); },
+     Win<&App::form31>, [](App& app) { Rt(app).Click(app.form31.Command2); }},
+    {"task window -> chooser", ToTaskWindow, nullptr, [](App& app, int) { Rt(app).Click(app.form16.Command8); },
+     Win<&App::form10>, [](App& app) { Rt(app).Click(app.form10.Command2); }},
+    {"case chooser -> course menu", ToChooser, nullptr, [](App& app, int) { Rt(app).Click(app.form10.Command1); },
+     Win<&App::form60>, [](App& app) { Rt(app).Click(app.form60.Command4); }},
+    {"course menu -> portal", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command7); },
+     Win<&App::form8>, ToMenu},
+}};
+
+const std::array<WalkStep, 11> kWalk = {{
+    {"portal -> course menu", nullptr, ToMenu, Win<&App::form60>},
+    {"course menu -> chapter study", nullptr, [](App& app) { Rt(app).Click(app.form60.Command2); }, Win<&App::form2>},
+    {"choose a chapter (outline)", nullptr, [](App& app) { Rt(app).Select(app.form2.List1, kLongestChapter); },
+     Win<&App::form2>},
+    {"chapter study -> exercises", nullptr, [](App& app) { Rt(app).Click(app.form2.Command1); }, Win<&App::form7>},
+    {"next exercise", nullptr, [](App& app) { Rt(app).Click(app.form7.cmd(1)); }, Win<&App::form7>},
+    {"exercises -> steps window", nullptr, [](App& app) { Rt(app).Click(app.form7.Command2); }, Win<&App::form9>},
+    {"exercises -> chapter study", [](App& app) { Rt(app).Click(app.form9.Command2); },
+     [](App& app) { Rt(app).Click(app.form7.Command8); }, Win<&App::form2>},
+    {"chapter study -> course menu", nullptr, [](App& app) { Rt(app).Click(app.form2.Command3); }, Win<&App::form60>},
+    {"course menu -> case chooser", nullptr, [](App& app) { Rt(app).Click(app.form60.Command4); }, Win<&App::form10>},
+    {"chooser -> task window", [](App& app) { Rt(app).Type(app.form10.Combo1, std::string(kCase)); },
+     [](App& app) { Rt(app).Click(app.form10.Command2); }, Win<&App::form16>},
+    {"task window -> steps window", nullptr, [](App& app) { Rt(app).Click(app.form16.Command2); }, Win<&App::form31>},
+}};
+
+}  // namespace
+
+std::span<const Handover> Handovers() { return kHandovers; }
+
+std::span<const WalkStep> EveryWindowOnce() { return kWalk; }
+
+std::span<const std::string_view> CaseNames()
+{
+    static const std::vector<std::string_view> names = [] {
+        std::vector<std::string_view> present;
+        for (const banks::PracticalCase& practical_case : banks::PresentCases())
+            present.push_back(practical_case.row.name);
+        if (present.empty())
+            present.push_back(kCase);
+        return present;
+    }();
+    return names;
+}
+
+}  // namespace boxi::bench

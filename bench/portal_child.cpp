@@ -1,0 +1,68 @@
+// The program started as src/desktop/main.cpp starts it, for the start-up
+// and memory figures: it prints one "painted" line once the portal is first
+// painted, then ends at once. With --walk it first opens every window once,
+// printing "walk INDEX NS" for each handover (click to painted), then a
+// "walked" line.
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "PaintProbe.h"
+#include "Roads.h"
+#include "app/App.h"
+#include "desktop/DesktopPlatform.h"
+#include "desktop/Renderer.h"
+#include "desktop/WindowView.h"
+#include "platform/LinuxPlatform.h"
+
+int main(int argc, char** argv)
+{
+    using namespace boxi;
+    bench::StartupStamps stamps;
+    stamps.main = bench::MonotonicNs();
+    const bool walk = argc > 1 && std::string_view(argv[1]) == "--walk";
+
+    // From here to exec() as in src/desktop/main.cpp, with the probe added.
+    QApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("boxi"));
+    application.setQuitOnLastWindowClosed(false);
+    bench::PaintProbe probe;
+    stamps.qapp = bench::MonotonicNs();
+
+    platform::LinuxPlatform platform;
+    App app(platform);
+    desktop::Renderer renderer(app.runtime());
+    desktop::ConnectDesktop(platform, renderer);
+    stamps.built = bench::MonotonicNs();
+
+    probe.on_first_paint = [&] {
+        bench::PrintPainted(stamps, probe);
+        if (walk) {
+            int index = 0;
+            for (const bench::WalkStep& step : bench::EveryWindowOnce()) {
+                if (step.prepare) {
+                    step.prepare(app);
+                    bench::PaintProbe::Drain();
+                }
+                probe.Reset();
+                const std::int64_t start = bench::MonotonicNs();
+                step.step(app);
+                if (!probe.WaitPainted([&] { return renderer.ViewOf(step.target(app)); })) {
+                    std::fprintf(stderr, "not painted: %s\n", step.target(app).name().c_str());
+                    std::_Exit(2);
+                }
+                std::printf("walk %d %lld\n", index++, static_cast<long long>(bench::MonotonicNs() - start));
+            }
+            bench::PrintWalked();
+        }
+        std::_Exit(0);
+    };
+
+    app.Start();
+    stamps.shown = bench::MonotonicNs();
+    if (app.runtime().ended())
+        return 1;
+    return application.exec();
+}
