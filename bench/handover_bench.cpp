@@ -12,6 +12,7 @@
 #include "Results.h"
 #include "Roads.h"
 #include "app/App.h"
+#include "desktop/DesktopProgram.h"
 #include "desktop/Renderer.h"
 #include "desktop/WindowView.h"
 #include "platform/FakePlatform.h"
@@ -107,6 +108,11 @@ void RenderHandover(benchmark::State& state, const Handover& handover)
         state.SkipWithError("the portal was not painted");
         return;
     }
+    // As the program does: warm up once the portal is on screen.
+    bool warmed = false;
+    desktop::ScheduleWarmUp(app.runtime(), [&warmed] { warmed = true; });
+    while (!warmed)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     handover.reach(app);
     PaintProbe::Drain();
     ui::Window* start_window = FrontWindow(app);

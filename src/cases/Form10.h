@@ -15,7 +15,7 @@ class Form10 : public ui::Window {
 public:
     explicit Form10(App& app);
 
-    ui::TextBox Text1{this, "Text1", {.font = {.size = 11}, .rect = {16, 16, 648, 216}, .locked = true, .multiline = true, .scrollbars = ui::ScrollBars::Vertical, .tab_index = 3}};
+    ui::TextBox Text1{this, "Text1", {.font = {.size = 10.5}, .rect = {16, 16, 648, 216}, .locked = true, .multiline = true, .scrollbars = ui::ScrollBars::Vertical, .tab_index = 3}};
     ui::LineControl Line1{this, "Line1", {.border_color = ui::Color::Rgb(0, 64, 128), .x1 = 16, .y1 = 244, .x2 = 664, .y2 = 244}};
     ui::Label Label4{this, "Label4", {.caption = "实战", .fore = ui::Color::Rgb(0, 64, 128), .font = {.name = "黑体", .size = 22, .bold = true}, .alignment = ui::Align::Center, .rect = {28, 262, 110, 40}}};
     ui::Label Label3{this, "Label3", {.caption = "模拟", .fore = ui::Color::Rgb(192, 0, 0), .font = {.name = "黑体", .size = 22, .bold = true}, .alignment = ui::Align::Center, .rect = {28, 308, 110, 40}}};

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QPainter>
+#include <QPixmap>
 #include <QRect>
+#include <QSize>
 
 #include <string>
 
@@ -11,5 +13,9 @@ namespace boxi::desktop {
 // pictures, the menu artwork, ...) into `area`; all artwork is drawn here,
 // in code. Unknown keys draw nothing, so a bare click area stays clear.
 void PaintArtwork(QPainter& painter, const QRect& area, const std::string& key);
+
+// The same picture drawn once per size and kept, so that a window that
+// comes back paints it as a plain copy.
+const QPixmap& ArtworkPixmap(const std::string& key, QSize size, qreal device_pixel_ratio);
 
 }  // namespace boxi::desktop

@@ -150,8 +150,10 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        if (picture.empty())
+            return;
         QPainter painter(this);
-        PaintArtwork(painter, rect(), picture);
+        painter.drawPixmap(0, 0, ArtworkPixmap(picture, size(), devicePixelRatioF()));
     }
     void mousePressEvent(QMouseEvent* event) override { tracker.Press(this, event); }
     void mouseReleaseEvent(QMouseEvent* event) override { tracker.Release(this, event); }
@@ -295,8 +297,11 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
     for (ui::Control* control : window.controls()) {
         if (QWidget* widget = Create(*control)) {
             std::string name = control->name();
-            if (control->index() >= 0)
-                name += "(" + std::to_string(control->index()) + ")";
+            if (control->index() >= 0) {
+                name += '(';
+                name += std::to_string(control->index());
+                name += ')';
+            }
             widget->setObjectName(QString::fromStdString(name));
             widgets_[control] = {widget, ~std::uint64_t{0}};
         }

@@ -1,9 +1,6 @@
 #include <QApplication>
 
-#include "app/App.h"
-#include "desktop/DesktopPlatform.h"
-#include "desktop/Renderer.h"
-#include "platform/LinuxPlatform.h"
+#include "desktop/DesktopProgram.h"
 
 int main(int argc, char** argv)
 {
@@ -12,13 +9,9 @@ int main(int argc, char** argv)
     // The window model decides when the program ends.
     application.setQuitOnLastWindowClosed(false);
 
-    boxi::platform::LinuxPlatform platform;
-    boxi::App app(platform);
-    boxi::desktop::Renderer renderer(app.runtime());
-    boxi::desktop::ConnectDesktop(platform, renderer);
-
-    app.Start();
-    if (app.runtime().ended())
+    boxi::desktop::DesktopProgram program;
+    program.Start();
+    if (program.app().runtime().ended())
         return 0;
     return application.exec();
 }

@@ -16,9 +16,9 @@ public:
     explicit Form2(App& app);
 
     ui::Frame Frame2{this, "Frame2", {.caption = "选择学习章节", .rect = {12, 8, 232, 330}}};
-    ui::ListBox List1{this, "List1", {.font = {.size = 11}, .rect = {10, 24, 212, 294}, .tab_index = 0}, &Frame2};
+    ui::ListBox List1{this, "List1", {.font = {.size = 10.5}, .rect = {10, 24, 212, 294}, .tab_index = 0}, &Frame2};
     ui::Frame Frame1{this, "Frame1", {.caption = "知识点概述", .rect = {256, 8, 492, 452}}};
-    ui::TextBox Text1{this, "Text1", {.font = {.size = 11}, .rect = {10, 24, 472, 418}, .multiline = true, .scrollbars = ui::ScrollBars::Vertical, .tab_index = 1}, &Frame1};
+    ui::TextBox Text1{this, "Text1", {.font = {.size = 10.5}, .rect = {10, 24, 472, 418}, .multiline = true, .scrollbars = ui::ScrollBars::Vertical, .tab_index = 1}, &Frame1};
     ui::Frame Frame4{this, "Frame4", {.rect = {12, 344, 232, 64}}};
     ui::CommandButton Command1{this, "Command1", {.caption = "本章节同步习题训练", .font = {.size = 11, .bold = true}, .rect = {14, 14, 204, 38}, .tab_index = 2}, &Frame4};
     ui::CommandButton Command3{this, "Command3", {.caption = "返回", .font = {.size = 11}, .rect = {62, 420, 136, 36}, .tab_index = 3}};

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/App.h"
+#include "desktop/ArtworkData.h"
 #include "desktop/Renderer.h"
 #include "desktop/WindowView.h"
 #include "platform/FakePlatform.h"
@@ -68,6 +69,25 @@ TEST_F(DesktopTest, portal_to_course_menu_and_back_with_real_widgets)
     EXPECT_TRUE(app.form8.is_visible());
     EXPECT_FALSE(app.form60.is_loaded());
     EXPECT_EQ(renderer.ViewOf(app.form60), nullptr);
+}
+
+TEST_F(DesktopTest, every_picture_of_the_windows_is_drawn_at_build_time_at_both_scales)
+{
+    int pictures = 0;
+    for (const ui::Window* window : app.runtime().windows()) {
+        for (const ui::Control* control : window->controls()) {
+            const ui::Props& design = control->design();
+            if (control->kind() != ui::ControlKind::Image || design.picture.empty())
+                continue;
+            ++pictures;
+            for (qreal scale : {1.0, 2.0}) {
+                QImage image = desktop::PrerenderedArtwork(design.picture, QSize(design.rect.width, design.rect.height), scale);
+                EXPECT_FALSE(image.isNull()) << window->name() << "." << control->name() << " at " << scale;
+                EXPECT_EQ(image.width(), static_cast<int>(design.rect.width * scale));
+            }
+        }
+    }
+    EXPECT_GE(pictures, 3);
 }
 
 TEST_F(DesktopTest, a_model_change_reaches_the_widget_as_plain_text)
