@@ -323,7 +323,15 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
             move(area.center() - QPoint(width() / 2, height() / 2));
         }
     } else {
-        move(props.left, props.top);
+        // A designed position stays, as far as the screen allows: a window
+        // must never open with its buttons out of reach.
+        QPoint at(props.left, props.top);
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect area = screen->availableGeometry();
+            at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - width())));
+            at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - height())));
+        }
+        move(at);
     }
     Sync();
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "common/Conventions.h"
 #include "ui/Controls.h"
 #include "ui/Window.h"
+
+#include <string>
 
 namespace boxi {
 
@@ -22,8 +25,8 @@ public:
     ui::CommandButton Command2{this, "Command2", {.caption = "技能练习", .font = {.size = 12, .bold = true}, .rect = {72, 205, 112, 56}, .tab_index = 0}};
     ui::CommandButton Command4{this, "Command4", {.caption = "实战模拟", .font = {.size = 12, .bold = true}, .rect = {204, 205, 112, 56}, .tab_index = 1}};
     ui::CommandButton Command7{this, "Command7", {.caption = "退出", .font = {.size = 12, .bold = true}, .rect = {336, 205, 112, 56}, .tab_index = 2}};
-    ui::Label Label2{this, "Label2", {.caption = "澄木朗网址：http://www.example.com/", .rect = {24, 324, 280, 18}, .mouse_pointer = ui::MousePointer::Link}};
-    ui::Label Label5{this, "Label5", {.caption = "联系邮箱：support@example.com", .alignment = ui::Align::Right, .rect = {300, 324, 196, 18}, .mouse_pointer = ui::MousePointer::Link}};
+    ui::Label Label2{this, "Label2", {.caption = "澄木朗网址：" + std::string(kProductSite), .rect = {24, 324, 280, 18}, .mouse_pointer = ui::MousePointer::Link}};
+    ui::Label Label5{this, "Label5", {.caption = "联系邮箱：" + std::string(kSupportMail), .alignment = ui::Align::Right, .rect = {300, 324, 196, 18}, .mouse_pointer = ui::MousePointer::Link}};
 
 private:
     void Command2_Click();

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "common/Conventions.h"
 #include "ui/Controls.h"
 #include "ui/Window.h"
+
+#include <string>
 
 namespace boxi {
 
@@ -18,8 +21,8 @@ public:
     ui::Frame Frame1{this, "Frame1", {.rect = {232, 312, 176, 64}}};
     ui::Image Image1{this, "Image1", {.rect = {8, 8, 160, 48}, .mouse_pointer = ui::MousePointer::Link, .picture = "portal.enter", .stretch = true}, &Frame1};
     ui::Label Label1{this, "Label1", {.rect = {0, 384, 640, 2}}};
-    ui::Label Label2{this, "Label2", {.caption = "公司网址：http://www.example.com/", .rect = {24, 396, 300, 18}, .mouse_pointer = ui::MousePointer::Link}};
-    ui::Label Label3{this, "Label3", {.caption = "联系邮箱：support@example.com", .alignment = ui::Align::Right, .rect = {360, 396, 256, 18}, .mouse_pointer = ui::MousePointer::Link}};
+    ui::Label Label2{this, "Label2", {.caption = "公司网址：" + std::string(kProductSite), .rect = {24, 396, 300, 18}, .mouse_pointer = ui::MousePointer::Link}};
+    ui::Label Label3{this, "Label3", {.caption = "联系邮箱：" + std::string(kSupportMail), .alignment = ui::Align::Right, .rect = {360, 396, 256, 18}, .mouse_pointer = ui::MousePointer::Link}};
 
 private:
     void Image1_Click();
