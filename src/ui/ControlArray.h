@@ -63,13 +63,6 @@ public:
         return *stray_;
     }
 
-    template <typename F>
-    void ForEach(F&& f)
-    {
-        for (auto& [index, control] : members_)
-            f(index, *control);
-    }
-
 private:
     std::map<int, std::unique_ptr<T>> members_;
     std::unique_ptr<T> stray_;
