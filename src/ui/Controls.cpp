@@ -23,6 +23,12 @@ Props WithColors(Props props, Color fore, Color back)
     return props;
 }
 
+// The item at `index` of a list or combo, "" outside the list.
+std::string ItemAt(const Props& props, int index)
+{
+    return index >= 0 && index < static_cast<int>(props.items.size()) ? props.items[static_cast<size_t>(index)] : "";
+}
+
 Props Faced(Props props) { return WithColors(std::move(props), colors::kButtonText, colors::kButtonFace); }
 Props Boxed(Props props) { return WithColors(std::move(props), colors::kWindowText, colors::kWindow); }
 
@@ -111,11 +117,7 @@ void ListBox::Clear()
     props.list_index = -1;
 }
 int ListBox::ListCount() { return static_cast<int>(read().items.size()); }
-std::string ListBox::List(int index)
-{
-    const auto& items = read().items;
-    return index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<size_t>(index)] : "";
-}
+std::string ListBox::List(int index) { return ItemAt(read(), index); }
 int ListBox::list_index() { return read().list_index; }
 void ListBox::set_list_index(int index)
 {
@@ -146,11 +148,7 @@ void ComboBox::Clear()
     props.text.clear();
 }
 int ComboBox::ListCount() { return static_cast<int>(read().items.size()); }
-std::string ComboBox::List(int index)
-{
-    const auto& items = read().items;
-    return index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<size_t>(index)] : "";
-}
+std::string ComboBox::List(int index) { return ItemAt(read(), index); }
 int ComboBox::list_index() { return read().list_index; }
 void ComboBox::set_list_index(int index)
 {

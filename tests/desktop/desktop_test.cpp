@@ -39,6 +39,13 @@ protected:
         return view ? view->findChild<W*>(QString::fromUtf8(name)) : nullptr;
     }
 
+    void OpenChapterStudy()
+    {
+        app.Start();
+        app.runtime().Click(app.form8.Image1);
+        app.runtime().Click(app.form60.Command2);
+    }
+
     platform::FakePlatform fake;
     App app{fake};
     desktop::Renderer renderer{app.runtime()};
@@ -102,9 +109,7 @@ TEST_F(DesktopTest, a_model_change_reaches_the_widget_as_plain_text)
 
 TEST_F(DesktopTest, typing_reaches_the_model_with_cr_lf_and_erasing_reads_empty)
 {
-    app.Start();
-    app.runtime().Click(app.form8.Image1);
-    app.runtime().Click(app.form60.Command2);
+    OpenChapterStudy();
     auto* outline = Widget<QPlainTextEdit>(app.form2, "Text1");
     ASSERT_NE(outline, nullptr);
     EXPECT_TRUE(outline->toPlainText().startsWith(QString::fromUtf8("  一:在表格中输入编辑数据\n")));
@@ -117,9 +122,7 @@ TEST_F(DesktopTest, typing_reaches_the_model_with_cr_lf_and_erasing_reads_empty)
 
 TEST_F(DesktopTest, ctrl_click_cannot_empty_the_chapter_list)
 {
-    app.Start();
-    app.runtime().Click(app.form8.Image1);
-    app.runtime().Click(app.form60.Command2);
+    OpenChapterStudy();
     auto* list = Widget<QListWidget>(app.form2, "List1");
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->currentRow(), 0);

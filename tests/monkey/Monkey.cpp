@@ -7,6 +7,7 @@
 
 #include "app/App.h"
 #include "platform/FakePlatform.h"
+#include "support/Journal.h"
 #include "ui/ControlArray.h"
 #include "ui/Controls.h"
 #include "ui/Runtime.h"
@@ -24,8 +25,7 @@ public:
     std::vector<std::string>* journal = nullptr;
     void OnLifecycle(ui::Lifecycle step, ui::Window* window) override
     {
-        static constexpr const char* names[] = {"load", "show", "hide", "unload", "end"};
-        journal->push_back(std::string(names[static_cast<int>(step)]) + (window ? " " + window->name() : ""));
+        journal->push_back(testing::DescribeLifecycle(step, window));
     }
 };
 
@@ -126,15 +126,7 @@ private:
     {
         ui::Runtime& runtime = rt();
         if (event.kind == Event::Kind::Advance) {
-            const std::int64_t target = fake_.now_ms + event.number;
-            while (!runtime.ended()) {
-                auto due = runtime.NextTimerDue();
-                if (!due || *due > target)
-                    break;
-                fake_.now_ms = std::max(fake_.now_ms, *due);
-                runtime.FireDueTimers(fake_.now_ms);
-            }
-            fake_.now_ms = target;
+            testing::AdvanceClock(runtime, fake_, event.number);
             return true;
         }
         ui::Window* window = FindWindow(event.window);

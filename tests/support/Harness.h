@@ -8,6 +8,7 @@
 
 #include "app/App.h"
 #include "platform/FakePlatform.h"
+#include "support/Journal.h"
 #include "ui/Runtime.h"
 #include "ui/Window.h"
 
@@ -23,10 +24,6 @@ public:
 private:
     platform::FakePlatform& fake_;
 };
-
-// Moves the fake's virtual clock on by `ms`, delivering every timer tick
-// that falls due on the way at its own time.
-void AdvanceClock(ui::Runtime& runtime, platform::FakePlatform& fake, std::int64_t ms);
 
 // Names of the windows that are loaded, and of those that are visible.
 std::vector<std::string> LoadedWindows(const ui::Runtime& runtime);
