@@ -20,6 +20,7 @@
 #include <QWheelEvent>
 
 #include <functional>
+#include <limits>
 
 #include "desktop/Artwork.h"
 #include "desktop/Fonts.h"
@@ -403,6 +404,9 @@ QWidget* WindowView::Create(ui::Control& control)
             return widget;
         }
         auto* widget = new ModelTextBox<QLineEdit>(parent);
+        // A text box takes any length: the toolkit's default limit would cut
+        // a long entry short and send the cut text back at the next edit.
+        widget->setMaxLength(std::numeric_limits<int>::max());
         widget->guarded = static_cast<bool>(box.on_mouse_down);
         if (widget->guarded)
             widget->on_mouse_down = mouse;

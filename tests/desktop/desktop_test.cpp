@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -238,6 +239,23 @@ TEST_F(DesktopTest, exam_click_areas_lie_over_the_pictured_buttons_and_the_check
     auto* check = Widget<QCheckBox>(app.form14, "Check1");
     ASSERT_NE(check, nullptr);
     EXPECT_LE(check->width(), 20);
+}
+
+TEST_F(DesktopTest, a_very_long_entry_reaches_the_widget_whole_and_an_edit_keeps_it)
+{
+    app.Start();
+    const std::string typed(100000, '4');
+    app.runtime().Run([&] {
+        app.form12.Show();
+        app.form12.Text1.set_text(typed);
+    });
+    auto* entry = Widget<QLineEdit>(app.form12, "Text1");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text().size(), 100000);
+    entry->end(false);
+    QTest::keyClick(entry, Qt::Key_5);
+    QApplication::processEvents();
+    EXPECT_EQ(app.form12.Text1.text(), typed + "5");
 }
 
 }  // namespace
