@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,6 +24,7 @@
 
 #include "desktop/Artwork.h"
 #include "desktop/Fonts.h"
+#include "desktop/Placement.h"
 #include "ui/Controls.h"
 #include "ui/Runtime.h"
 #include "ui/Window.h"
@@ -141,19 +143,75 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override { tracker.Release(this, event); }
 };
 
+bool IsEnter(const QKeyEvent* event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
+
+// A command button that Enter presses too, as on Windows, where Enter and
+// Space both press the button with the focus. Auto-repeat presses once.
+class ModelButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (IsEnter(event) && event->modifiers() == Qt::NoModifier) {
+            if (!event->isAutoRepeat())
+                click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
+// A picture. One that acts as a button (its control has a click handler)
+// takes the focus with Tab or a click, shows a focus mark, and Enter or
+// Space presses it.
 class PictureWidget : public QWidget {
 public:
     using QWidget::QWidget;
     ClickTracker tracker;
     std::string picture;
 
+    void ActAsButton()
+    {
+        setFocusPolicy(Qt::StrongFocus);
+        setAttribute(Qt::WA_KeyboardFocusChange);
+    }
+
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        if (picture.empty())
-            return;
         QPainter painter(this);
-        painter.drawPixmap(0, 0, ArtworkPixmap(picture, size(), devicePixelRatioF()));
+        if (!picture.empty())
+            painter.drawPixmap(0, 0, ArtworkPixmap(picture, size(), devicePixelRatioF()));
+        if (hasFocus()) {
+            // Two rings, light inside dark, so the mark shows on any artwork.
+            const QColor mark = palette().color(QPalette::Highlight);
+            painter.setPen(QPen(mark, 2));
+            painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+            painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+            painter.drawRect(QRectF(rect()).adjusted(3.5, 3.5, -3.5, -3.5));
+        }
+    }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QWidget::focusInEvent(event);
+        update();
+    }
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QWidget::focusOutEvent(event);
+        update();
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool press = event->modifiers() == Qt::NoModifier && (IsEnter(event) || event->key() == Qt::Key_Space);
+        if (!press || focusPolicy() == Qt::NoFocus) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        if (!event->isAutoRepeat() && tracker.on_click)
+            tracker.on_click();
     }
     void mousePressEvent(QMouseEvent* event) override { tracker.Press(this, event); }
     void mouseReleaseEvent(QMouseEvent* event) override { tracker.Release(this, event); }
@@ -324,7 +382,8 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
         }
     } else {
         // A designed position stays, as far as the screen allows: a window
-        // must never open with its buttons out of reach.
+        // must never open with its buttons out of reach. A window that opens
+        // beside its opener starts there too until the renderer places it.
         QPoint at(props.left, props.top);
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect area = screen->availableGeometry();
@@ -365,6 +424,8 @@ QWidget* WindowView::Create(ui::Control& control)
     case ui::ControlKind::Image: {
         auto& image = static_cast<ui::Image&>(control);
         auto* widget = new PictureWidget(parent);
+        if (image.on_click)
+            widget->ActAsButton();
         widget->tracker.on_click = [&runtime, &image] { runtime.Click(image); };
         widget->tracker.on_mouse_down = [&runtime, &image](int b, int s, int x, int y) {
             if (image.on_mouse_down)
@@ -374,7 +435,7 @@ QWidget* WindowView::Create(ui::Control& control)
     }
     case ui::ControlKind::CommandButton: {
         auto& button = static_cast<ui::CommandButton&>(control);
-        auto* widget = new QPushButton(parent);
+        auto* widget = new ModelButton(parent);
         widget->setAutoDefault(false);
         connect(widget, &QPushButton::clicked, this, [&runtime, &button] { runtime.Click(button); });
         return widget;
@@ -504,11 +565,6 @@ void WindowView::SyncWindowProps()
     pal.setColor(QPalette::Window, Resolve(props.back, QGuiApplication::palette()));
     client_->setPalette(pal);
     client_->setAutoFillBackground(true);
-    if (ui::Control* focused = window_.focused()) {
-        auto it = widgets_.find(focused);
-        if (it != widgets_.end())
-            it->second.widget->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 void WindowView::Sync()
@@ -521,6 +577,14 @@ void WindowView::Sync()
             continue;
         it->second.revision = control->revision();
         SyncControl(*control, it->second.widget);
+    }
+    if (window_.focus_serial() != focus_serial_) {
+        focus_serial_ = window_.focus_serial();
+        if (ui::Control* focused = window_.focused()) {
+            auto it = widgets_.find(focused);
+            if (it != widgets_.end())
+                it->second.widget->setFocus(Qt::OtherFocusReason);
+        }
     }
     syncing_ = false;
 }
@@ -556,10 +620,16 @@ void WindowView::SyncControl(ui::Control& control, QWidget* widget)
         if (p.style == ui::ButtonStyle::Graphical) {
             QColor back = Resolve(p.back, QGuiApplication::palette());
             QColor fore = Resolve(p.fore, QGuiApplication::palette());
+            // A coloured button draws its own frame, so it draws its own
+            // focus mark too: the highlight colour that marks the focus on
+            // the other buttons, in a ring of two pixels.
+            QColor mark = QGuiApplication::palette().color(QPalette::Highlight);
             button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid %3; "
                                                  "border-radius: 3px; padding: 2px 6px; }"
-                                                 "QPushButton:pressed { background-color: %4; }")
-                                      .arg(back.name(), fore.name(), back.darker(160).name(), back.darker(115).name()));
+                                                 "QPushButton:pressed { background-color: %4; }"
+                                                 "QPushButton:focus { border: 2px solid %5; padding: 1px 5px; }")
+                                      .arg(back.name(), fore.name(), back.darker(160).name(), back.darker(115).name(),
+                                           mark.name()));
         }
         widget->setGeometry(r.left, r.top, r.width, r.height);
         break;
@@ -673,6 +743,24 @@ void WindowView::SetTopmost()
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (shown)
         show();
+}
+
+void WindowView::PlaceBeside(const QWidget* opener)
+{
+    const ui::WindowProps& props = window_.peek();
+    if (props.start_position != ui::StartPosition::BesideOpener || !opener)
+        return;
+    QScreen* screen = opener->screen() ? opener->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // This window has no frame yet; it will have one like the opener's.
+    const QRect opener_frame = opener->frameGeometry();
+    const QRect opener_inner = opener->geometry();
+    const QMargins margins(opener_inner.left() - opener_frame.left(), opener_inner.top() - opener_frame.top(),
+                           opener_frame.right() - opener_inner.right(), opener_frame.bottom() - opener_inner.bottom());
+    const QSize frame_size = size().grownBy(margins);
+    const QPoint at = desktop::PlaceBeside(opener_frame, frame_size, screen->availableGeometry());
+    move(at);
 }
 
 void WindowView::closeEvent(QCloseEvent* event)
