@@ -11,6 +11,7 @@
 
 #include "app/App.h"
 #include "desktop/Renderer.h"
+#include "desktop/Session.h"
 #include "desktop/WindowView.h"
 #include "platform/FakePlatform.h"
 
@@ -46,6 +47,7 @@ private:
 
 int main(int argc, char** argv)
 {
+    boxi::desktop::EnsureRuntimeFolder();
     QApplication application(argc, argv);
     QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
     dir.mkpath(QStringLiteral("."));

@@ -1,10 +1,15 @@
 #include "desktop/DesktopPlatform.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "desktop/Renderer.h"
@@ -67,6 +72,17 @@ QMessageBox* ShowNotice(const std::string& message, Renderer& renderer)
     notice->setDefaultButton(ok);
     notice->setEscapeButton(ok);
     notice->setTextFormat(Qt::PlainText);
+    // Its lines are short and break where the text breaks them: a message
+    // box would wrap a long line, a folder path among them, anywhere.
+    if (auto* label = notice->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        int widest = 0;
+        for (const QString& line : notice->text().split(QChar('\n')))
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+        int room = 800;
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            room = screen->availableGeometry().width() - 160;
+        label->setMinimumWidth(std::min(widest + 8, room));
+    }
     notice->setAttribute(Qt::WA_DeleteOnClose);
     // It does not hold the program up, and it stays, above every window,
     // topmost ones included, until the learner closes it.

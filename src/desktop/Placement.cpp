@@ -1,7 +1,6 @@
 #include "desktop/Placement.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace boxi::desktop {
 namespace {
@@ -18,32 +17,36 @@ QPoint PlaceBeside(const QRect& opener, const QSize& size, const QRect& area)
 {
     const int max_x = std::max(area.left(), area.right() + 1 - size.width());
     const int max_y = std::max(area.top(), area.bottom() + 1 - size.height());
-    // Candidates in order of preference: to the right, to the left, below,
-    // above, each aligned with the opener and then pushed onto the screen;
-    // then the screen's edges, top first, so that an overlap covers the
-    // opener's title and text rather than its buttons.
-    const std::vector<int> xs = {opener.right() + 1 + kGap, opener.left() - kGap - size.width(), opener.left(), max_x,
-                                 area.left()};
-    const std::vector<int> ys = {opener.top(), opener.bottom() + 1 + kGap, opener.top() - kGap - size.height(),
-                                 area.top(), max_y};
+    // Covering the opener's bottom band, where its buttons are, counts
+    // four times.
+    const int band_height = std::min(80, opener.height() / 4);
+    const QRect band(opener.left(), opener.bottom() + 1 - band_height, opener.width(), band_height);
     QPoint best;
     long long best_overlap = -1;
     auto consider = [&](int x, int y) {
         QPoint at(Clamp(x, area.left(), max_x), Clamp(y, area.top(), max_y));
-        long long overlap = Area(QRect(at, size).intersected(opener));
+        const QRect placed(at, size);
+        long long overlap = Area(placed.intersected(opener)) + 3 * Area(placed.intersected(band));
         if (best_overlap < 0 || overlap < best_overlap) {
             best = at;
             best_overlap = overlap;
         }
     };
-    // Beside (left or right, at the opener's height), then below or above.
-    for (int x : {xs[0], xs[1]})
-        consider(x, ys[0]);
-    for (int y : {ys[1], ys[2]})
-        consider(xs[2], y);
-    // No side has room: every other combination, top rows first.
-    for (int y : ys) {
-        for (int x : xs)
+    // Beside where there is room: right, left (at the opener's height),
+    // below, above (at its left edge).
+    const int right = opener.right() + 1 + kGap;
+    const int left = opener.left() - kGap - size.width();
+    const int below = opener.bottom() + 1 + kGap;
+    const int above = opener.top() - kGap - size.height();
+    for (QPoint at : {QPoint(right, opener.top()), QPoint(left, opener.top()), QPoint(opener.left(), below),
+                      QPoint(opener.left(), above)}) {
+        if (area.contains(QRect(at, size)))
+            return at;
+    }
+    // No side has room: the place that covers least, pushed onto the
+    // screen; among equals the highest.
+    for (int y : {area.top(), above, opener.top(), below, max_y}) {
+        for (int x : {right, left, opener.left(), max_x, area.left()})
             consider(x, y);
     }
     return best;

@@ -1,6 +1,7 @@
 #include "desktop/WindowView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -187,10 +188,10 @@ protected:
         if (hasFocus()) {
             // Two rings, light inside dark, so the mark shows on any artwork.
             const QColor mark = palette().color(QPalette::Highlight);
-            painter.setPen(QPen(mark, 2));
-            painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+            painter.setPen(QPen(mark, 3));
+            painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
             painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
-            painter.drawRect(QRectF(rect()).adjusted(3.5, 3.5, -3.5, -3.5));
+            painter.drawRect(QRectF(rect()).adjusted(4.5, 4.5, -4.5, -4.5));
         }
     }
     void focusInEvent(QFocusEvent* event) override
@@ -445,6 +446,9 @@ QWidget* WindowView::Create(ui::Control& control)
         auto mouse = [&runtime, &box](int b, int s, int x, int y) { runtime.MouseDown(box, b, s, x, y); };
         if (control.peek().multiline) {
             auto* widget = new ModelTextBox<QPlainTextEdit>(parent);
+            // Tab moves on, as in a Windows text box, so no box traps the
+            // keyboard.
+            widget->setTabChangesFocus(true);
             widget->guarded = static_cast<bool>(box.on_mouse_down);
             if (widget->guarded)
                 widget->on_mouse_down = mouse;
@@ -753,13 +757,28 @@ void WindowView::PlaceBeside(const QWidget* opener)
     QScreen* screen = opener->screen() ? opener->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    // This window has no frame yet; it will have one like the opener's.
-    const QRect opener_frame = opener->frameGeometry();
-    const QRect opener_inner = opener->geometry();
-    const QMargins margins(opener_inner.left() - opener_frame.left(), opener_inner.top() - opener_frame.top(),
-                           opener_frame.right() - opener_inner.right(), opener_frame.bottom() - opener_inner.bottom());
+    // This window has no frame yet; it will have one like the opener's, or
+    // like another framed window's when the opener's is not known yet (it
+    // has only just been shown) or it has none.
+    auto margins_of = [](const QWidget* widget) {
+        const QRect frame = widget->frameGeometry();
+        const QRect inner = widget->geometry();
+        return QMargins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                        frame.bottom() - inner.bottom());
+    };
+    QMargins margins = margins_of(opener);
+    if (margins.isNull() && props.border_style != ui::BorderStyle::None) {
+        for (const QWidget* other : QApplication::topLevelWidgets()) {
+            if (other->isVisible() && !margins_of(other).isNull()) {
+                margins = margins_of(other);
+                break;
+            }
+        }
+        if (margins.isNull())
+            margins = QMargins(4, 30, 4, 4);  // a common title bar and border
+    }
     const QSize frame_size = size().grownBy(margins);
-    const QPoint at = desktop::PlaceBeside(opener_frame, frame_size, screen->availableGeometry());
+    const QPoint at = desktop::PlaceBeside(opener->frameGeometry(), frame_size, screen->availableGeometry());
     move(at);
 }
 
