@@ -87,7 +87,8 @@ QMessageBox* ShowNotice(const std::string& message, Renderer& renderer)
     // It does not hold the program up, and it stays, above every window,
     // topmost ones included, until the learner closes it.
     notice->setWindowModality(Qt::NonModal);
-    notice->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    notice->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::WindowStaysOnTopHint);
     notice->show();
     notice->activateWindow();
     renderer.KeepAbove(notice);

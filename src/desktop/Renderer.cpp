@@ -60,8 +60,8 @@ void Renderer::Sync()
             view->hide();
     }
     // Bring windows up in the order the model last showed them. A window
-    // that opens beside its opener is placed at its first showing, next to
-    // the window in front before it.
+    // that opens beside its opener is placed before its first showing, next
+    // to the window in front before it.
     std::sort(shown.begin(), shown.end());
     for (auto& [z, view] : shown) {
         if (!view->isVisible()) {

@@ -752,8 +752,9 @@ void WindowView::SetTopmost()
 void WindowView::PlaceBeside(const QWidget* opener)
 {
     const ui::WindowProps& props = window_.peek();
-    if (props.start_position != ui::StartPosition::BesideOpener || !opener)
+    if (props.start_position != ui::StartPosition::BesideOpener || !opener || placed_)
         return;
+    placed_ = true;
     QScreen* screen = opener->screen() ? opener->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;

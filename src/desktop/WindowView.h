@@ -32,8 +32,8 @@ public:
     // load): a sync never takes the focus back from where a click put it.
     void Sync();
     void SetTopmost();
-    // Moves a window that opens beside its opener next to `opener`; other
-    // windows keep their position.
+    // Moves a window that opens beside its opener next to `opener`, once,
+    // before it is first shown; other windows keep their position.
     void PlaceBeside(const QWidget* opener);
 
 protected:
@@ -56,6 +56,7 @@ private:
     std::uint64_t load_count_;
     std::uint64_t window_revision_ = ~std::uint64_t{0};
     std::uint64_t focus_serial_ = ~std::uint64_t{0};
+    bool placed_ = false;
     QWidget* client_ = nullptr;
     QMenuBar* menu_bar_ = nullptr;
     std::unordered_map<ui::Control*, Entry> widgets_;

@@ -308,11 +308,21 @@ TEST_F(DesktopTest, a_click_keeps_the_focus_where_it_went_across_the_next_syncs)
 TEST_F(DesktopTest, a_notice_reads_ok_in_chinese_stays_on_top_and_waits_for_the_learner)
 {
     OpenChapterStudy();
-    QMessageBox* notice = desktop::ShowNotice("文件夹“C:\\Excel砺行\\答案”不存在。\n本机上它应在：/home/learner/drive_c/Excel砺行/答案", renderer);
+    QMessageBox* notice = desktop::ShowNotice(
+        "文件夹“C:\\Excel砺行\\答案\\技能练习\\301”不存在。\n"
+        "本机上它应在：/home/a-learner-with-a-long-name/drive_c/Excel砺行/答案/技能练习/301",
+        renderer);
     QPointer<QMessageBox> alive(notice);
     ASSERT_EQ(notice->buttons().size(), 1);
     EXPECT_EQ(notice->buttons().front()->text(), QString::fromUtf8("确定"));
     EXPECT_TRUE(notice->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(notice->windowFlags() & Qt::WindowMinimizeButtonHint);  // it cannot be put away
+    // Each line fits on one line of the box: the path is not broken.
+    QApplication::processEvents();
+    auto* label = notice->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    ASSERT_NE(label, nullptr);
+    for (const QString& line : notice->text().split('\n'))
+        EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(line)) << line.toStdString();
     EXPECT_EQ(notice->windowModality(), Qt::NonModal);
     EXPECT_TRUE(notice->isVisible());
     EXPECT_EQ(notice->text().count('\n'), 1);
