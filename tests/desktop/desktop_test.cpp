@@ -295,6 +295,15 @@ TEST_F(DesktopTest, a_click_keeps_the_focus_where_it_went_across_the_next_syncs)
     EXPECT_EQ(QApplication::activeWindow(), renderer.ViewOf(app.form7));
     EXPECT_TRUE(exercise->hasFocus());
 
+    // Nor does a caption change move a focus the learner put elsewhere
+    // than the window's first control.
+    auto* next = Widget<QPushButton>(app.form7, "cmd(1)");
+    ASSERT_NE(next, nullptr);
+    next->setFocus(Qt::TabFocusReason);
+    app.runtime().Run([&] { app.form7.set_caption("操作题 "); });
+    QApplication::processEvents();
+    EXPECT_TRUE(next->hasFocus());
+
     // The window's own code still moves it, and showing the steps window
     // again brings that window forward.
     app.runtime().Run([&] { app.form7.SetFocus(app.form7.Command8); });
