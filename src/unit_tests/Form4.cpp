@@ -102,9 +102,11 @@ void Form4::cmd_Click(int index)
     }
     ShowUnitQuestion(unit_question_no_);
     // Showing the recorded answer again is not an answer: no click is raised.
-    size_t letter = kLetters.find(app_.m.Table.GivenAnswer(unit_question_no_));
-    if (app_.m.Table.GivenAnswer(unit_question_no_).size() == 1 && letter != std::string_view::npos)
-        Optbutton(static_cast<int>(letter)).set_value(true, ui::Notify::No);
+    const std::string& given = app_.m.Table.GivenAnswer(unit_question_no_);
+    for (int i = 0; i < 4; ++i) {
+        if (given == kLetters.substr(static_cast<size_t>(i), 1))
+            Optbutton(i).set_value(true, ui::Notify::No);
+    }
 }
 
 void Form4::Optbutton_Click(int)
