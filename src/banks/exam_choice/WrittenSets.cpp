@@ -6,11 +6,13 @@
 
 namespace boxi::banks {
 
+extern const ExamChoiceSet kExamChoiceSet4;
 extern const ExamChoiceSet kExamChoiceSet7;
+extern const ExamChoiceSet kExamChoiceSet8;
 
 namespace {
 
-constexpr std::array<const ExamChoiceSet*, 1> kSets = {&kExamChoiceSet7};
+constexpr std::array<const ExamChoiceSet*, 3> kSets = {&kExamChoiceSet4, &kExamChoiceSet7, &kExamChoiceSet8};
 
 }  // namespace
 
