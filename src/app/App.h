@@ -12,6 +12,8 @@
 #include "shell/Form8.h"
 #include "shell/Form9.h"
 #include "ui/Runtime.h"
+#include "unit_tests/Form3.h"
+#include "unit_tests/Form4.h"
 
 namespace boxi {
 
@@ -49,6 +51,8 @@ public:
     Form10 form10{*this};
     Form16 form16{*this};
     Form31 form31{*this};
+    Form4 form4{*this};
+    Form3 form3{*this};
 };
 
 }  // namespace boxi
