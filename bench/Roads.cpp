@@ -45,6 +45,25 @@ void ToTaskWindow(App& app)
     Rt(app).Click(app.form10.Command2);
 }
 
+void ToUnitTest(App& app)
+{
+    ToMenu(app);
+    Rt(app).Click(app.form60.Command10);
+}
+
+void ToSheet(App& app)
+{
+    ToUnitTest(app);
+    Rt(app).Click(app.form4.Command1);
+}
+
+// Closed and opened again, so the next answer is the first of a test.
+void ReopenUnitTest(App& app)
+{
+    Rt(app).Click(app.form4.Command2);
+    Rt(app).Click(app.form60.Command10);
+}
+
 void Nothing(App&) {}
 
 // The exam road: from the portal's exam picture to the rules page.
@@ -121,7 +140,7 @@ ui::Window& Win(App& app)
     return app.*Member;
 }
 
-const std::array<Handover, 21> kHandovers = {{
+const std::array<Handover, 28> kHandovers = {{
     {"portal -> course menu", Nothing, nullptr, [](App& app, int) { ToMenu(app); }, Win<&App::form60>,
      [](App& app) { Rt(app).Click(app.form60.Command7); }},
     {"course menu -> chapter study", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command2); },
@@ -151,6 +170,20 @@ const std::array<Handover, 21> kHandovers = {{
      Win<&App::form60>, [](App& app) { Rt(app).Click(app.form60.Command4); }},
     {"course menu -> portal", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command7); },
      Win<&App::form8>, ToMenu},
+    {"course menu -> unit test", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command10); },
+     Win<&App::form4>, [](App& app) { Rt(app).Click(app.form4.Command2); }},
+    {"first answer (sheet loads)", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.Optbutton(0)); },
+     Win<&App::form4>, ReopenUnitTest},
+    {"unit test -> sheet (evaluation)", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.Command1); },
+     Win<&App::form3>, [](App& app) { Rt(app).Click(app.form3.Command5); }},
+    {"sheet -> unit test", ToSheet, nullptr, [](App& app, int) { Rt(app).Click(app.form3.Command5); },
+     Win<&App::form4>, [](App& app) { Rt(app).Click(app.form4.Command1); }},
+    {"choose a unit", ToUnitTest, nullptr, [](App& app, int round) { Rt(app).Select(app.form4.Combo1, round % 8); },
+     Win<&App::form4>, nullptr},
+    {"next question", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.cmd(1)); }, Win<&App::form4>,
+     [](App& app) { Rt(app).Click(app.form4.cmd(0)); }},
+    {"unit test -> course menu", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.Command2); },
+     Win<&App::form60>, [](App& app) { Rt(app).Click(app.form60.Command10); }},
     {"portal -> exam start", Nothing, nullptr, [](App& app, int) { ToExamStart(app); }, Win<&App::form59>,
      [](App& app) { Rt(app).CloseByTitleBar(app.form59); }},
     {"exam start -> syllabus", ToExamStart, nullptr, [](App& app, int) { Rt(app).Click(app.form59.Command1); },
@@ -177,7 +210,7 @@ const std::array<Handover, 21> kHandovers = {{
      [](App& app, int) { Rt(app).Click(app.form14.Image3); }, Win<&App::form16>, BackToRules},
 }};
 
-const std::array<WalkStep, 18> kWalk = {{
+const std::array<WalkStep, 25> kWalk = {{
     {"portal -> course menu", nullptr, ToMenu, Win<&App::form60>},
     {"course menu -> chapter study", nullptr, [](App& app) { Rt(app).Click(app.form60.Command2); }, Win<&App::form2>},
     {"choose a chapter (outline)", nullptr, [](App& app) { Rt(app).Select(app.form2.List1, kLongestChapter); },
@@ -192,14 +225,21 @@ const std::array<WalkStep, 18> kWalk = {{
     {"chooser -> task window", [](App& app) { Rt(app).Type(app.form10.Combo1, std::string(kCase)); },
      [](App& app) { Rt(app).Click(app.form10.Command2); }, Win<&App::form16>},
     {"task window -> steps window", nullptr, [](App& app) { Rt(app).Click(app.form16.Command2); }, Win<&App::form31>},
-    {"portal -> exam start",
+    {"course menu -> unit test",
      [](App& app) {
          Rt(app).Click(app.form31.Command2);
          Rt(app).Click(app.form16.Command8);
          Rt(app).Click(app.form10.Command1);
-         Rt(app).Click(app.form60.Command7);
      },
-     ToExamStart, Win<&App::form59>},
+     [](App& app) { Rt(app).Click(app.form60.Command10); }, Win<&App::form4>},
+    {"first answer (sheet loads)", nullptr, [](App& app) { Rt(app).Click(app.form4.Optbutton(0)); }, Win<&App::form4>},
+    {"next question", nullptr, [](App& app) { Rt(app).Click(app.form4.cmd(1)); }, Win<&App::form4>},
+    {"unit test -> sheet (evaluation)", nullptr, [](App& app) { Rt(app).Click(app.form4.Command1); }, Win<&App::form3>},
+    {"sheet -> unit test", nullptr, [](App& app) { Rt(app).Click(app.form3.Command5); }, Win<&App::form4>},
+    {"choose a unit", nullptr, [](App& app) { Rt(app).Select(app.form4.Combo1, 3); }, Win<&App::form4>},
+    {"unit test -> course menu", nullptr, [](App& app) { Rt(app).Click(app.form4.Command2); }, Win<&App::form60>},
+    {"portal -> exam start",
+     [](App& app) { Rt(app).Click(app.form60.Command7); }, ToExamStart, Win<&App::form59>},
     {"exam start -> syllabus", nullptr, [](App& app) { Rt(app).Click(app.form59.Command1); }, Win<&App::form26>},
     {"exam start -> mode choice", [](App& app) { Rt(app).CloseByTitleBar(app.form26); },
      [](App& app) { Rt(app).Click(app.form59.Command4); }, Win<&App::form43>},
