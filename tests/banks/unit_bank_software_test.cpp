@@ -124,7 +124,7 @@ const std::vector<UnitShape>& Shapes()
 }
 
 // The units whose forty rows are all written.
-const std::set<std::string> kCompleteUnits = {"数据结构与算法", "程序设计基础"};
+const std::set<std::string> kCompleteUnits = {"数据结构与算法", "程序设计基础", "软件工程基础"};
 
 size_t CodePoints(const std::string& text)
 {
