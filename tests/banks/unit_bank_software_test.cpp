@@ -124,7 +124,7 @@ const std::vector<UnitShape>& Shapes()
 }
 
 // The units whose forty rows are all written.
-const std::set<std::string> kCompleteUnits = {"数据结构与算法", "程序设计基础", "软件工程基础"};
+const std::set<std::string> kCompleteUnits = {"数据结构与算法", "程序设计基础", "软件工程基础", "数据库设计基础"};
 
 size_t CodePoints(const std::string& text)
 {
@@ -342,6 +342,145 @@ TEST(SoftwareUnits, the_keyed_traversals_follow_from_the_drawn_trees)
         const std::string order = Order(tree, tree.root, c.order);
         EXPECT_EQ(order.size(), static_cast<size_t>(c.nodes));
         EXPECT_EQ(KeyedOption("数据结构与算法", c.n, c.prefix_bytes), order);
+    }
+}
+
+// A relation drawn as a small table: header and rows of blank-separated values.
+struct Relation {
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> rows;
+    bool operator==(const Relation&) const = default;
+};
+
+std::vector<std::string> Words(const std::string& line)
+{
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    return words;
+}
+
+bool IsRule(const std::string& line) { return !line.empty() && line.find_first_not_of('-') == std::string::npos; }
+
+// The tables between the opening line and the question line: a name line,
+// then header and value lines, every line followed by a rule.
+std::map<std::string, Relation> ParseTables(const std::vector<std::string>& stem, bool rules_fit)
+{
+    std::map<std::string, Relation> tables;
+    Relation* current = nullptr;
+    for (size_t i = 1; i + 1 < stem.size(); i += 2) {
+        const std::string& line = stem[i];
+        const std::string& rule = stem[i + 1];
+        EXPECT_TRUE(IsRule(rule)) << "line " << i + 1 << " is no rule: " << rule;
+        if (rules_fit) {
+            EXPECT_EQ(DisplayWidth(rule), DisplayWidth(line)) << line;
+        }
+        const std::vector<std::string> words = Words(line);
+        if (words.size() == 1) {
+            current = &tables[words[0]];
+            EXPECT_TRUE(current->header.empty()) << "table " << words[0] << " twice";
+        } else if (current && current->header.empty()) {
+            current->header = words;
+        } else if (current) {
+            EXPECT_EQ(words.size(), current->header.size()) << line;
+            current->rows.push_back(words);
+        }
+    }
+    EXPECT_EQ(stem.size() % 2, 0u) << "a line without its rule";
+    return tables;
+}
+
+size_t Column(const Relation& r, const std::string& name)
+{
+    return static_cast<size_t>(std::find(r.header.begin(), r.header.end(), name) - r.header.begin());
+}
+
+Relation Difference(const Relation& r, const Relation& s)
+{
+    Relation out{r.header, {}};
+    for (const auto& row : r.rows) {
+        if (std::find(s.rows.begin(), s.rows.end(), row) == s.rows.end())
+            out.rows.push_back(row);
+    }
+    return out;
+}
+
+Relation Projection(const Relation& r, const std::vector<std::string>& onto)
+{
+    Relation out{onto, {}};
+    for (const auto& row : r.rows) {
+        std::vector<std::string> kept;
+        for (const std::string& name : onto)
+            kept.push_back(row[Column(r, name)]);
+        if (std::find(out.rows.begin(), out.rows.end(), kept) == out.rows.end())
+            out.rows.push_back(kept);
+    }
+    return out;
+}
+
+Relation NaturalJoin(const Relation& r, const Relation& s)
+{
+    Relation out{r.header, {}};
+    std::vector<std::string> shared, added;
+    for (const std::string& name : s.header)
+        (Column(r, name) < r.header.size() ? shared : added).push_back(name);
+    out.header.insert(out.header.end(), added.begin(), added.end());
+    for (const auto& a : r.rows) {
+        for (const auto& b : s.rows) {
+            bool match = true;
+            for (const std::string& name : shared)
+                match = match && a[Column(r, name)] == b[Column(s, name)];
+            if (!match)
+                continue;
+            std::vector<std::string> joined = a;
+            for (const std::string& name : added)
+                joined.push_back(b[Column(s, name)]);
+            out.rows.push_back(joined);
+        }
+    }
+    return out;
+}
+
+TEST(SoftwareUnits, the_keyed_operations_follow_from_the_drawn_relations)
+{
+    const char* const unit = "数据库设计基础";
+    auto tables = [&](int n, bool rules_fit) { return ParseTables(LinesOf(Row(unit, n).stem), rules_fit); };
+    {
+        SCOPED_TRACE(5);  // T is R minus S, and no other of the offered operations gives T
+        auto t = tables(5, true);
+        ASSERT_EQ(t.size(), 3u);
+        EXPECT_EQ(t["R"].rows.size() + t["S"].rows.size() + t["T"].rows.size(), 5u);
+        EXPECT_EQ(t["T"], Difference(t["R"], t["S"]));
+        EXPECT_NE(t["T"], Difference(t["R"], Difference(t["R"], t["S"])));  // not the intersection
+        EXPECT_EQ(KeyedOption(unit, 5, 3), "差");
+    }
+    {
+        SCOPED_TRACE(7);  // S is R projected onto fewer columns, duplicates merged
+        auto t = tables(7, true);
+        ASSERT_EQ(t.size(), 2u);
+        EXPECT_EQ(t["R"].rows.size() + t["S"].rows.size(), 6u);
+        EXPECT_LT(t["S"].header.size(), t["R"].header.size());
+        EXPECT_EQ(t["S"], Projection(t["R"], t["S"].header));
+        EXPECT_EQ(KeyedOption(unit, 7, 3), "投影");
+    }
+    {
+        SCOPED_TRACE(21);  // S keeps some rows of R whole: a selection
+        auto t = tables(21, false);
+        ASSERT_EQ(t.size(), 2u);
+        EXPECT_EQ(t["S"].header, t["R"].header);
+        EXPECT_LT(t["S"].rows.size(), t["R"].rows.size());
+        EXPECT_TRUE(Difference(t["S"], t["R"]).rows.empty());
+        EXPECT_EQ(KeyedOption(unit, 21, 3), "选择");
+    }
+    {
+        SCOPED_TRACE(27);  // T is R joined with S on their shared column
+        auto t = tables(27, true);
+        ASSERT_EQ(t.size(), 3u);
+        EXPECT_EQ(t["R"].rows.size() + t["S"].rows.size() + t["T"].rows.size(), 7u);
+        EXPECT_EQ(t["T"], NaturalJoin(t["R"], t["S"]));
+        EXPECT_LT(t["T"].rows.size(), t["R"].rows.size() * t["S"].rows.size());  // not the product
+        EXPECT_EQ(KeyedOption(unit, 27, 3), "自然连接");
     }
 }
 
