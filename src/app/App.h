@@ -5,6 +5,12 @@
 #include "cases/Form31.h"
 #include "cases/SetLoading.h"
 #include "common/Module1.h"
+#include "exam/Form1.h"
+#include "exam/Form15.h"
+#include "exam/Form17.h"
+#include "exam/Form18.h"
+#include "exam/Form42.h"
+#include "exam/Form46.h"
 #include "platform/Platform.h"
 #include "shell/Form2.h"
 #include "shell/Form60.h"
@@ -49,6 +55,12 @@ public:
     Form10 form10{*this};
     Form16 form16{*this};
     Form31 form31{*this};
+    Form42 form42{*this};
+    Form17 form17{*this};
+    Form18 form18{*this};
+    Form15 form15{*this};
+    Form1 form1{*this};
+    Form46 form46{*this};
 };
 
 }  // namespace boxi
