@@ -109,7 +109,6 @@ private:
     void Text1_MouseDown(int button, int shift, int x, int y);
     void Text2_MouseDown(int button, int shift, int x, int y);
     void ShowItem(int k);
-    void ReturnToModeChoice();
 
     App& app_;
 };
