@@ -204,8 +204,11 @@ std::optional<Event> DrawEvent(Session& session, std::mt19937_64& random)
 {
     auto pick = [&random](size_t n) { return static_cast<size_t>(random() % n); };
     ui::Runtime& runtime = session.rt();
-    if (pick(50) == 0)
-        return Event{.kind = Event::Kind::Advance, .number = static_cast<int>(pick(4) == 0 ? 70000 : pick(3000) + 1)};
+    // Now and then a long wait: a whole exam time, alarm and time-up included.
+    if (pick(50) == 0) {
+        const int ms = pick(16) == 0 ? 7600000 : pick(4) == 0 ? 70000 : static_cast<int>(pick(3000) + 1);
+        return Event{.kind = Event::Kind::Advance, .number = ms};
+    }
 
     std::vector<ui::Window*> visible;
     for (ui::Window* window : runtime.windows()) {
@@ -319,6 +322,7 @@ const std::vector<std::string>& BadInputs()
         "418203957614",
         " 418203957614",
         "418203957615",
+        "58143",
     };
     return inputs;
 }
