@@ -85,9 +85,11 @@ public:
 private:
     bool StartFirstAvailable(const std::vector<Launch>& candidates, const std::string& what);
     void Fail(const std::string& message);
+    void MakeDriveC();
 
     DriveMapper drive_;
     std::string current_folder_c_ = "c:\\";
+    bool drive_c_made_ = false;
     std::mt19937_64 random_;
 };
 
