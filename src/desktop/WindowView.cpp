@@ -536,8 +536,18 @@ void WindowView::SyncControl(ui::Control& control, QWidget* widget)
     switch (control.kind()) {
     case ui::ControlKind::Label: {
         auto* label = static_cast<QLabel*>(widget);
-        label->setText(ToWidget(p.caption));
-        label->setAlignment(AlignmentOf(p.alignment) | Qt::AlignVCenter);
+        if (p.word_wrap) {
+            // A message of several lines, read from the top as a Windows
+            // label draws it, at the close line spacing of the Song faces:
+            // the stand-in font spaces its lines wider than the design allows.
+            label->setTextFormat(Qt::RichText);
+            label->setText(QStringLiteral("<div style=\"line-height:72%\">%1</div>")
+                               .arg(ToWidget(p.caption).toHtmlEscaped().replace(QChar('\n'), QStringLiteral("<br>"))));
+            label->setAlignment(AlignmentOf(p.alignment) | Qt::AlignTop);
+        } else {
+            label->setText(ToWidget(p.caption));
+            label->setAlignment(AlignmentOf(p.alignment) | Qt::AlignVCenter);
+        }
         label->setWordWrap(true);
         ApplyColors(label, p, p.back_style == ui::BackStyle::Opaque);
         widget->setGeometry(r.left, r.top, r.width, r.height);
