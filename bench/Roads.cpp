@@ -44,6 +44,33 @@ void ToTaskWindow(App& app)
     Rt(app).Click(app.form10.Command2);
 }
 
+void ToSetChooser(App& app)
+{
+    ToChooser(app);
+    Rt(app).Click(app.form10.Command3);
+}
+
+// The Access practice on the set with the longest written question.
+void ToPractice(App& app)
+{
+    ToSetChooser(app);
+    Rt(app).Select(app.access_set_chooser.List1, 21);
+    Rt(app).Click(app.access_set_chooser.Command1);
+}
+
+void BackToPractice(App& app)
+{
+    Rt(app).Click(app.form10.Command3);
+    Rt(app).Click(app.access_set_chooser.Command1);
+}
+
+// Each type in turn, never the one already marked.
+void ChooseType(App& app, int round)
+{
+    ui::CommandButton* buttons[] = {&app.form36.Command2, &app.form36.Command3, &app.form36.Command1};
+    Rt(app).Click(*buttons[round % 3]);
+}
+
 void Nothing(App&) {}
 
 // Each chapter in turn, never the one already chosen.
@@ -61,7 +88,7 @@ ui::Window& Win(App& app)
     return app.*Member;
 }
 
-const std::array<Handover, 14> kHandovers = {{
+const std::array<Handover, 20> kHandovers = {{
     {"portal -> course menu", Nothing, nullptr, [](App& app, int) { ToMenu(app); }, Win<&App::form60>,
      [](App& app) { Rt(app).Click(app.form60.Command7); }},
     {"course menu -> chapter study", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command2); },
@@ -91,9 +118,22 @@ const std::array<Handover, 14> kHandovers = {{
      Win<&App::form60>, [](App& app) { Rt(app).Click(app.form60.Command4); }},
     {"course menu -> portal", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command7); },
      Win<&App::form8>, ToMenu},
+    {"case chooser -> set chooser", ToChooser, nullptr, [](App& app, int) { Rt(app).Click(app.form10.Command3); },
+     Win<&App::access_set_chooser>, [](App& app) { Rt(app).Click(app.access_set_chooser.Command2); }},
+    {"set chooser -> practice", ToSetChooser,
+     [](App& app, int round) { Rt(app).Select(app.access_set_chooser.List1, round % 26); },
+     [](App& app, int) { Rt(app).Click(app.access_set_chooser.Command1); }, Win<&App::form36>,
+     [](App& app) { Rt(app).Click(app.form36.Command5); Rt(app).Click(app.form10.Command3); }},
+    {"practice: type button", ToPractice, nullptr, ChooseType, Win<&App::form36>, nullptr},
+    {"practice -> reference answer", ToPractice, nullptr, [](App& app, int) { Rt(app).Click(app.form36.Command4); },
+     Win<&App::form51>, [](App& app) { Rt(app).CloseByTitleBar(app.form51); }},
+    {"practice -> notes", ToPractice, nullptr, [](App& app, int) { Rt(app).Choose(app.form36.KSGY); },
+     Win<&App::form27>, [](App& app) { Rt(app).Click(app.form27.Command1); }},
+    {"practice -> case chooser", ToPractice, nullptr, [](App& app, int) { Rt(app).Click(app.form36.Command5); },
+     Win<&App::form10>, BackToPractice},
 }};
 
-const std::array<WalkStep, 11> kWalk = {{
+const std::array<WalkStep, 17> kWalk = {{
     {"portal -> course menu", nullptr, ToMenu, Win<&App::form60>},
     {"course menu -> chapter study", nullptr, [](App& app) { Rt(app).Click(app.form60.Command2); }, Win<&App::form2>},
     {"choose a chapter (outline)", nullptr, [](App& app) { Rt(app).Select(app.form2.List1, kLongestChapter); },
@@ -108,6 +148,18 @@ const std::array<WalkStep, 11> kWalk = {{
     {"chooser -> task window", [](App& app) { Rt(app).Type(app.form10.Combo1, std::string(kCase)); },
      [](App& app) { Rt(app).Click(app.form10.Command2); }, Win<&App::form16>},
     {"task window -> steps window", nullptr, [](App& app) { Rt(app).Click(app.form16.Command2); }, Win<&App::form31>},
+    {"case chooser -> set chooser",
+     [](App& app) {
+         Rt(app).Click(app.form31.Command2);
+         Rt(app).Click(app.form16.Command8);
+     },
+     [](App& app) { Rt(app).Click(app.form10.Command3); }, Win<&App::access_set_chooser>},
+    {"set chooser -> practice", [](App& app) { Rt(app).Select(app.access_set_chooser.List1, 21); },
+     [](App& app) { Rt(app).Click(app.access_set_chooser.Command1); }, Win<&App::form36>},
+    {"practice: type button", nullptr, [](App& app) { Rt(app).Click(app.form36.Command3); }, Win<&App::form36>},
+    {"practice -> reference answer", nullptr, [](App& app) { Rt(app).Click(app.form36.Command4); }, Win<&App::form51>},
+    {"practice -> notes", nullptr, [](App& app) { Rt(app).Choose(app.form36.KSGY); }, Win<&App::form27>},
+    {"practice -> case chooser", nullptr, [](App& app) { Rt(app).Click(app.form36.Command5); }, Win<&App::form10>},
 }};
 
 }  // namespace

@@ -541,7 +541,7 @@ void WindowView::SyncControl(ui::Control& control, QWidget* widget)
             // label draws it, at the close line spacing of the Song faces:
             // the stand-in font spaces its lines wider than the design allows.
             label->setTextFormat(Qt::RichText);
-            label->setText(QStringLiteral("<div style=\"line-height:72%\">%1</div>")
+            label->setText(QStringLiteral("<div style=\"line-height:70%\">%1</div>")
                                .arg(ToWidget(p.caption).toHtmlEscaped().replace(QChar('\n'), QStringLiteral("<br>"))));
             label->setAlignment(AlignmentOf(p.alignment) | Qt::AlignTop);
         } else {
