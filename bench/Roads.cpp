@@ -64,11 +64,14 @@ void BackToPractice(App& app)
     Rt(app).Click(app.access_set_chooser.Command1);
 }
 
-// Each type in turn, never the one already marked.
+// Each type in turn, never the one already marked, and every other time
+// the basic type, whose text is written for the set: each click changes the
+// text on screen.
 void ChooseType(App& app, int round)
 {
-    ui::CommandButton* buttons[] = {&app.form36.Command2, &app.form36.Command3, &app.form36.Command1};
-    Rt(app).Click(*buttons[round % 3]);
+    ui::CommandButton* buttons[] = {&app.form36.Command2, &app.form36.Command1, &app.form36.Command3,
+                                    &app.form36.Command1};
+    Rt(app).Click(*buttons[round % 4]);
 }
 
 void Nothing(App&) {}
