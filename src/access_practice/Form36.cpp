@@ -1,6 +1,9 @@
 #include "access_practice/Form36.h"
 
 #include <array>
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "access_practice/ExamineeFolder.h"
@@ -70,19 +73,16 @@ void Form36::MarkType(ui::CommandButton& selected)
         button->set_back_color(button == &selected ? kActiveTypeColor : kInactiveTypeColor);
 }
 
-void Form36::ShowType(ui::CommandButton& button)
+void Form36::ShowType(ui::CommandButton& button, banks::OperationType type)
 {
     ClosePopup(app_.form51);
     MarkType(button);
-    auto type = &button == &Command1   ? banks::OperationType::Basic
-                : &button == &Command2 ? banks::OperationType::Simple
-                                       : banks::OperationType::Comprehensive;
     Text1.set_text(banks::ComposeOperationQuestion(type, app_.form10.CurrentSetName()));
 }
 
-void Form36::Command1_Click() { ShowType(Command1); }
-void Form36::Command2_Click() { ShowType(Command2); }
-void Form36::Command3_Click() { ShowType(Command3); }
+void Form36::Command1_Click() { ShowType(Command1, banks::OperationType::Basic); }
+void Form36::Command2_Click() { ShowType(Command2, banks::OperationType::Simple); }
+void Form36::Command3_Click() { ShowType(Command3, banks::OperationType::Comprehensive); }
 
 void Form36::Command4_Click()
 {

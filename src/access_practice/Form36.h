@@ -1,5 +1,6 @@
 #pragma once
 
+#include "banks/AccessBank.h"
 #include "ui/Controls.h"
 #include "ui/Window.h"
 
@@ -50,7 +51,7 @@ private:
 
     void PrepareFolderAndReport();
     void MarkType(ui::CommandButton& selected);
-    void ShowType(ui::CommandButton& button);
+    void ShowType(ui::CommandButton& button, banks::OperationType type);
     void ShowPracticeNotes();
 
     App& app_;
