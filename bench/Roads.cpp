@@ -44,6 +44,24 @@ void ToTaskWindow(App& app)
     Rt(app).Click(app.form10.Command2);
 }
 
+void ToUnitTest(App& app)
+{
+    ToMenu(app);
+    Rt(app).Click(app.form60.Command10);
+}
+
+void ToSheet(App& app)
+{
+    ToUnitTest(app);
+    Rt(app).Click(app.form4.Command1);
+}
+
+// Closed and opened again, so the next answer is the first of a test.
+void ReopenUnitTest(App& app)
+{
+    Rt(app).Click(app.form4.Command2);
+    Rt(app).Click(app.form60.Command10);
+
 void ToSetChooser(App& app)
 {
     ToChooser(app);
@@ -91,7 +109,7 @@ ui::Window& Win(App& app)
     return app.*Member;
 }
 
-const std::array<Handover, 20> kHandovers = {{
+const std::array<Handover, 27> kHandovers = {{
     {"portal -> course menu", Nothing, nullptr, [](App& app, int) { ToMenu(app); }, Win<&App::form60>,
      [](App& app) { Rt(app).Click(app.form60.Command7); }},
     {"course menu -> chapter study", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command2); },
@@ -121,6 +139,20 @@ const std::array<Handover, 20> kHandovers = {{
      Win<&App::form60>, [](App& app) { Rt(app).Click(app.form60.Command4); }},
     {"course menu -> portal", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command7); },
      Win<&App::form8>, ToMenu},
+    {"course menu -> unit test", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command10); },
+     Win<&App::form4>, [](App& app) { Rt(app).Click(app.form4.Command2); }},
+    {"first answer (sheet loads)", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.Optbutton(0)); },
+     Win<&App::form4>, ReopenUnitTest},
+    {"unit test -> sheet (evaluation)", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.Command1); },
+     Win<&App::form3>, [](App& app) { Rt(app).Click(app.form3.Command5); }},
+    {"sheet -> unit test", ToSheet, nullptr, [](App& app, int) { Rt(app).Click(app.form3.Command5); },
+     Win<&App::form4>, [](App& app) { Rt(app).Click(app.form4.Command1); }},
+    {"choose a unit", ToUnitTest, nullptr, [](App& app, int round) { Rt(app).Select(app.form4.Combo1, round % 8); },
+     Win<&App::form4>, nullptr},
+    {"next question", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.cmd(1)); }, Win<&App::form4>,
+     [](App& app) { Rt(app).Click(app.form4.cmd(0)); }},
+    {"unit test -> course menu", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.Command2); },
+     Win<&App::form60>, [](App& app) { Rt(app).Click(app.form60.Command10); }},
     {"case chooser -> set chooser", ToChooser, nullptr, [](App& app, int) { Rt(app).Click(app.form10.Command3); },
      Win<&App::access_set_chooser>, [](App& app) { Rt(app).Click(app.access_set_chooser.Command2); }},
     {"set chooser -> practice", ToSetChooser,
@@ -136,7 +168,7 @@ const std::array<Handover, 20> kHandovers = {{
      Win<&App::form10>, BackToPractice},
 }};
 
-const std::array<WalkStep, 17> kWalk = {{
+const std::array<WalkStep, 24> kWalk = {{
     {"portal -> course menu", nullptr, ToMenu, Win<&App::form60>},
     {"course menu -> chapter study", nullptr, [](App& app) { Rt(app).Click(app.form60.Command2); }, Win<&App::form2>},
     {"choose a chapter (outline)", nullptr, [](App& app) { Rt(app).Select(app.form2.List1, kLongestChapter); },
@@ -151,11 +183,21 @@ const std::array<WalkStep, 17> kWalk = {{
     {"chooser -> task window", [](App& app) { Rt(app).Type(app.form10.Combo1, std::string(kCase)); },
      [](App& app) { Rt(app).Click(app.form10.Command2); }, Win<&App::form16>},
     {"task window -> steps window", nullptr, [](App& app) { Rt(app).Click(app.form16.Command2); }, Win<&App::form31>},
-    {"case chooser -> set chooser",
+    {"course menu -> unit test",
      [](App& app) {
          Rt(app).Click(app.form31.Command2);
          Rt(app).Click(app.form16.Command8);
+         Rt(app).Click(app.form10.Command1);
      },
+     [](App& app) { Rt(app).Click(app.form60.Command10); }, Win<&App::form4>},
+    {"first answer (sheet loads)", nullptr, [](App& app) { Rt(app).Click(app.form4.Optbutton(0)); }, Win<&App::form4>},
+    {"next question", nullptr, [](App& app) { Rt(app).Click(app.form4.cmd(1)); }, Win<&App::form4>},
+    {"unit test -> sheet (evaluation)", nullptr, [](App& app) { Rt(app).Click(app.form4.Command1); }, Win<&App::form3>},
+    {"sheet -> unit test", nullptr, [](App& app) { Rt(app).Click(app.form3.Command5); }, Win<&App::form4>},
+    {"choose a unit", nullptr, [](App& app) { Rt(app).Select(app.form4.Combo1, 3); }, Win<&App::form4>},
+    {"unit test -> course menu", nullptr, [](App& app) { Rt(app).Click(app.form4.Command2); }, Win<&App::form60>},
+    {"case chooser -> set chooser",
+     [](App& app) { Rt(app).Click(app.form60.Command4); },
      [](App& app) { Rt(app).Click(app.form10.Command3); }, Win<&App::access_set_chooser>},
     {"set chooser -> practice", [](App& app) { Rt(app).Select(app.access_set_chooser.List1, 21); },
      [](App& app) { Rt(app).Click(app.access_set_chooser.Command1); }, Win<&App::form36>},

@@ -16,6 +16,8 @@
 #include "shell/Form8.h"
 #include "shell/Form9.h"
 #include "ui/Runtime.h"
+#include "unit_tests/Form3.h"
+#include "unit_tests/Form4.h"
 
 namespace boxi {
 
@@ -53,6 +55,8 @@ public:
     Form10 form10{*this};
     Form16 form16{*this};
     Form31 form31{*this};
+    Form4 form4{*this};
+    Form3 form3{*this};
     AccessSetChooser access_set_chooser{*this};
     Form36 form36{*this};
     Form51 form51{*this};

@@ -135,8 +135,19 @@ class ClickLabel : public QLabel {
 public:
     using QLabel::QLabel;
     ClickTracker tracker;
+    bool flat_border = false;
 
 protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLabel::paintEvent(event);
+        if (!flat_border)
+            return;
+        // One flat dark line round the label, whatever its text colour.
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(0, 0, 0), 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     void mousePressEvent(QMouseEvent* event) override { tracker.Press(this, event); }
     void mouseReleaseEvent(QMouseEvent* event) override { tracker.Release(this, event); }
 };
@@ -535,7 +546,9 @@ void WindowView::SyncControl(ui::Control& control, QWidget* widget)
 
     switch (control.kind()) {
     case ui::ControlKind::Label: {
-        auto* label = static_cast<QLabel*>(widget);
+        auto* label = static_cast<ClickLabel*>(widget);
+        label->flat_border = p.label_border == ui::LabelBorder::FlatSingle;
+        label->setContentsMargins(label->flat_border ? QMargins(1, 1, 1, 1) : QMargins());
         if (p.word_wrap) {
             // A message of several lines, read from the top as a Windows
             // label draws it, at the close line spacing of the Song faces:
@@ -543,9 +556,11 @@ void WindowView::SyncControl(ui::Control& control, QWidget* widget)
             label->setTextFormat(Qt::RichText);
             label->setText(QStringLiteral("<div style=\"line-height:70%\">%1</div>")
                                .arg(ToWidget(p.caption).toHtmlEscaped().replace(QChar('\n'), QStringLiteral("<br>"))));
+            label->update();
             label->setAlignment(AlignmentOf(p.alignment) | Qt::AlignTop);
         } else {
             label->setText(ToWidget(p.caption));
+            label->update();
             label->setAlignment(AlignmentOf(p.alignment) | Qt::AlignVCenter);
         }
         label->setWordWrap(true);

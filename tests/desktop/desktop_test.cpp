@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -208,6 +209,48 @@ TEST_F(DesktopTest, the_access_practice_has_its_menu_bar_a_monospaced_question_a
     auto* notes = Widget<QLabel>(app.form27, "Label1");
     ASSERT_NE(notes, nullptr);
     EXPECT_LE(notes->heightForWidth(notes->width()), notes->height()) << "the three notes are cut off: " << notes->width() << " wide";
+}
+
+}  // namespace
+}  // namespace boxi::testing
+
+namespace boxi::testing {
+namespace {
+
+TEST_F(DesktopTest, unit_test_answer_keeps_the_sheet_off_screen_and_its_cells_draw_a_flat_border)
+{
+    app.Start();
+    app.runtime().Click(app.form8.Image1);
+    auto* open = Widget<QPushButton>(app.form60, "Command10");
+    ASSERT_NE(open, nullptr);
+    QTest::mouseClick(open, Qt::LeftButton);
+    ASSERT_TRUE(app.form4.is_visible());
+
+    auto* option = Widget<QRadioButton>(app.form4, "Optbutton(0)");
+    ASSERT_NE(option, nullptr);
+    // On the indicator: the button reacts only over its indicator and caption.
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    QApplication::processEvents();
+    EXPECT_TRUE(option->isChecked());
+    EXPECT_EQ(app.m.Table.GivenAnswer(1), "A");
+    ASSERT_TRUE(app.form3.is_loaded());
+    desktop::WindowView* sheet = renderer.ViewOf(app.form3);
+    EXPECT_TRUE(sheet == nullptr || !sheet->isVisible());
+
+    QTest::mouseClick(Widget<QPushButton>(app.form4, "Command1"), Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_NE(renderer.ViewOf(app.form3), nullptr);
+    EXPECT_TRUE(renderer.ViewOf(app.form3)->isVisible());
+    auto* bordered = Widget<QLabel>(app.form3, "Label4(1)");
+    auto* plain = Widget<QLabel>(app.form3, "Label3(5)");
+    ASSERT_NE(bordered, nullptr);
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(bordered->text(), QString("A"));
+    QImage with = bordered->grab().toImage();
+    QImage without = plain->grab().toImage();
+    EXPECT_EQ(with.pixelColor(0, with.height() / 2), QColor(0, 0, 0));
+    EXPECT_EQ(with.pixelColor(with.width() / 2, with.height() - 1), QColor(0, 0, 0));
+    EXPECT_NE(without.pixelColor(0, without.height() / 2), QColor(0, 0, 0));
 }
 
 }  // namespace
