@@ -61,6 +61,7 @@ void ReopenUnitTest(App& app)
 {
     Rt(app).Click(app.form4.Command2);
     Rt(app).Click(app.form60.Command10);
+}
 
 void ToSetChooser(App& app)
 {
