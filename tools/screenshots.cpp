@@ -11,6 +11,7 @@
 
 #include "app/App.h"
 #include "desktop/Renderer.h"
+#include "desktop/Session.h"
 #include "desktop/WindowView.h"
 #include "platform/FakePlatform.h"
 
@@ -46,6 +47,7 @@ private:
 
 int main(int argc, char** argv)
 {
+    boxi::desktop::EnsureRuntimeFolder();
     QApplication application(argc, argv);
     QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
     dir.mkpath(QStringLiteral("."));
@@ -133,5 +135,27 @@ int main(int argc, char** argv)
     shoot.Shot(app.form3, "database21");
     rt.Click(app.form3.Command5);
     rt.Click(app.form4.Command2);
+
+    // The exam entry: start window, syllabus, mode choice in both modes,
+    // login, confirmation, rules page unticked and ticked.
+    rt.Click(app.form60.Command9);
+    shoot.Shot(app.form26, "");
+    rt.CloseByTitleBar(app.form26);
+    rt.Click(app.form60.Command7);
+    rt.Click(app.form8.Image2);
+    shoot.Shot(app.form59, "");
+    rt.Click(app.form59.Command4);
+    shoot.Shot(app.form43, "training");
+    rt.Click(app.form43.Option1(1));
+    shoot.Shot(app.form43, "exam");
+    rt.Click(app.form43.Command4);
+    shoot.Shot(app.form12, "");
+    platform.AnswerNextBox(boxi::platform::MsgAnswer::Yes);
+    rt.Click(app.form12.Image5);
+    shoot.Shot(app.form13, "");
+    rt.Click(app.form13.Image4);
+    shoot.Shot(app.form14, "unticked");
+    rt.Click(app.form14.Check1);
+    shoot.Shot(app.form14, "ticked");
     return shoot.failures() == 0 ? 0 : 1;
 }
