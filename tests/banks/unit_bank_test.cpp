@@ -132,6 +132,15 @@ struct LineShape {
     std::set<int> unmarked_analyses;
 };
 
+std::set<int> AllBut(std::set<int> excluded)
+{
+    std::set<int> all;
+    for (int n = 1; n <= 40; ++n)
+        if (!excluded.count(n))
+            all.insert(n);
+    return all;
+}
+
 const LineShape kLineShapes[] = {
     {.unit = "计算机基础知识",
      .stems_ending_in_dot = {16, 24, 31},
@@ -151,7 +160,30 @@ const LineShape kLineShapes[] = {
      .underscore_gaps = {{35, 9}},
      .bare_options = {2, 7, 9, 10, 16, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 30, 31, 33, 36, 37, 38, 40},
      .trailing_blanks = {{{22, 0}, 1}, {{23, 0}, 1}}},
+    {.unit = "PowerPoint演示文稿",
+     .stems_ending_in_dot = {10, 21, 36},
+     .stems_ending_in_gap = {2, 5, 9, 17, 30, 40},
+     .stems_ending_in_word = {13},
+     .underscore_gaps = {{17, 9}, {26, 5}},
+     .bare_options = AllBut({3, 4, 6, 11, 13, 14, 29, 32, 34, 35, 39}),
+     .trailing_blanks = {{{25, 1}, 1}, {{25, 3}, 1}, {{33, 3}, 1}, {{26, 3}, 2}, {{29, 3}, 2}, {{37, 3}, 2}}},
 };
+
+// Over the four units the stems end in "。" 125 times, "." 12, the gap 21
+// and a bare word twice; six gaps are underscores.
+TEST(UnitBank, one_line_shapes_add_up_over_the_four_units)
+{
+    size_t dots = 0, gaps = 0, words = 0, underscores = 0;
+    for (const LineShape& shape : kLineShapes) {
+        dots += shape.stems_ending_in_dot.size();
+        gaps += shape.stems_ending_in_gap.size();
+        words += shape.stems_ending_in_word.size();
+        underscores += shape.underscore_gaps.size();
+    }
+    EXPECT_EQ(std::size(kLineShapes), std::size(kSingleLineUnits));
+    EXPECT_EQ((std::vector<size_t>{160 - dots - gaps - words, dots, gaps, words, underscores}),
+              (std::vector<size_t>{125, 12, 21, 2, 6}));
+}
 
 TEST(UnitBank, one_line_units_hold_forty_questions_in_their_fixed_shapes)
 {
