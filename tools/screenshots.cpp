@@ -96,6 +96,20 @@ int main(int argc, char** argv)
         rt.Click(app.form16.Command8);
     }
 
+    rt.Click(app.form10.Command3);
+    shoot.Shot(app.access_set_chooser, "");
+    rt.Select(app.access_set_chooser.List1, 21);
+    rt.Click(app.access_set_chooser.Command1);
+    shoot.Shot(app.form36, "basic22");
+    rt.Run([&] { app.form10.SetCurrentSetName("操作题（第13套）"); });
+    rt.Click(app.form36.Command3);
+    rt.Click(app.form36.Command4);
+    shoot.Shot(app.form51, "comprehensive13");
+    rt.Choose(app.form36.KSGY);
+    shoot.Shot(app.form27, "");
+    rt.Click(app.form27.Command1);
+    rt.Click(app.form36.Command1);
+    rt.Click(app.form36.Command5);
     rt.Click(app.form10.Command1);
     shoot.Shot(app.form60, "back");
     rt.Click(app.form60.Command10);
@@ -121,5 +135,27 @@ int main(int argc, char** argv)
     shoot.Shot(app.form3, "database21");
     rt.Click(app.form3.Command5);
     rt.Click(app.form4.Command2);
+
+    // The exam entry: start window, syllabus, mode choice in both modes,
+    // login, confirmation, rules page unticked and ticked.
+    rt.Click(app.form60.Command9);
+    shoot.Shot(app.form26, "");
+    rt.CloseByTitleBar(app.form26);
+    rt.Click(app.form60.Command7);
+    rt.Click(app.form8.Image2);
+    shoot.Shot(app.form59, "");
+    rt.Click(app.form59.Command4);
+    shoot.Shot(app.form43, "training");
+    rt.Click(app.form43.Option1(1));
+    shoot.Shot(app.form43, "exam");
+    rt.Click(app.form43.Command4);
+    shoot.Shot(app.form12, "");
+    platform.AnswerNextBox(boxi::platform::MsgAnswer::Yes);
+    rt.Click(app.form12.Image5);
+    shoot.Shot(app.form13, "");
+    rt.Click(app.form13.Image4);
+    shoot.Shot(app.form14, "unticked");
+    rt.Click(app.form14.Check1);
+    shoot.Shot(app.form14, "ticked");
     return shoot.failures() == 0 ? 0 : 1;
 }
