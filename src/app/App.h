@@ -5,6 +5,9 @@
 #include "cases/Form31.h"
 #include "cases/SetLoading.h"
 #include "common/Module1.h"
+#include "drill/DrillChooser.h"
+#include "drill/Form38.h"
+#include "drill/Form6.h"
 #include "platform/Platform.h"
 #include "shell/Form2.h"
 #include "shell/Form60.h"
@@ -49,6 +52,9 @@ public:
     Form10 form10{*this};
     Form16 form16{*this};
     Form31 form31{*this};
+    Form6 form6{*this};
+    Form38 form38{*this};
+    DrillChooser drill_chooser{*this};
 };
 
 }  // namespace boxi
