@@ -25,16 +25,18 @@ public:
     explicit Form6(App& app);
 
     ui::Frame Frame2{this, "Frame2", {.rect = ui::TwipsRect(120, 0, 8535, 1455)}};
-    ui::Label Label3{this, "Label3", {.caption = "Label3", .font = {.size = 15}, .alignment = ui::Align::Center, .rect = ui::TwipsRect(240, 480, 3015, 615)}, &Frame2};
+    // The headings are taller than designed, about the same centre, so that
+    // the Word chapter and the longest section names show on two lines.
+    ui::Label Label3{this, "Label3", {.caption = "Label3", .font = {.size = 15}, .alignment = ui::Align::Center, .rect = ui::TwipsRect(240, 300, 3015, 975)}, &Frame2};
     ui::LineControl Line1{this, "Line1", {.x1 = ui::Twips(3480), .y1 = ui::Twips(720), .x2 = ui::Twips(4560), .y2 = ui::Twips(720)}, &Frame2};
-    ui::Label Label4{this, "Label4", {.caption = "Label4", .font = {.size = 15}, .alignment = ui::Align::Center, .rect = ui::TwipsRect(4800, 480, 3495, 615)}, &Frame2};
+    ui::Label Label4{this, "Label4", {.caption = "Label4", .font = {.size = 15}, .alignment = ui::Align::Center, .rect = ui::TwipsRect(4800, 300, 3495, 975)}, &Frame2};
     ui::Label Label2{this, "Label2", {.caption = "习题类型", .font = {.size = 12, .bold = true}, .rect = ui::TwipsRect(8880, 120, 1095, 255)}};
     ui::ListBox List1{this, "List1", {.rect = ui::TwipsRect(8760, 480, 1215, 960), .tab_index = 0}};
     ui::Frame Frame1{this, "Frame1", {.rect = ui::TwipsRect(120, 1440, 9855, 4095)}};
     // The feedback box gives the stem below it room by being lower than
     // designed; nothing else of it moves.
-    ui::TextBox Text1{this, "Text1", {.text = "Text1", .rect = ui::TwipsRect(120, 240, 9615, 600), .locked = true, .multiline = true, .scrollbars = ui::ScrollBars::Vertical, .tab_index = 9}, &Frame1};
-    ui::Label StemDisplay{this, "StemDisplay", {.font = {.size = 12}, .alignment = ui::Align::Left, .rect = ui::TwipsRect(120, 900, 9615, 1080), .word_wrap = true}, &Frame1};
+    ui::TextBox Text1{this, "Text1", {.text = "Text1", .rect = ui::TwipsRect(120, 240, 9615, 540), .locked = true, .multiline = true, .scrollbars = ui::ScrollBars::Vertical, .tab_index = 9}, &Frame1};
+    ui::Label StemDisplay{this, "StemDisplay", {.font = {.size = 12}, .alignment = ui::Align::Left, .rect = ui::TwipsRect(120, 810, 9615, 1215), .word_wrap = true}, &Frame1};
     ui::ControlArray<ui::OptionButton> Optbutton{this, "Optbutton", {
         {0, {.caption = "第一个答案", .rect = ui::TwipsRect(120, 2040, 8295, 495), .tab_index = 1}},
         {1, {.caption = "第二个答案", .rect = ui::TwipsRect(120, 2520, 8295, 495), .tab_index = 2}},

@@ -172,3 +172,32 @@ TEST_F(DesktopTest, a_guarded_text_box_sends_its_right_press_to_the_model)
 
 }  // namespace
 }  // namespace boxi::testing
+
+namespace boxi::testing {
+namespace {
+
+// The drill's headings and its stem display hold their longest texts whole:
+// the Word chapter name, the longest section name, and a stem of 87 wide
+// characters, the longest a drill stem may be.
+TEST_F(DesktopTest, the_drill_shows_its_longest_headings_and_stem_whole)
+{
+    OpenChapterStudy();
+    app.runtime().Click(app.form2.Command2);
+    app.runtime().Select(app.drill_chooser.List1, 1);
+    app.runtime().Select(app.drill_chooser.List2, 5);
+    app.runtime().Click(app.drill_chooser.Command1);
+    std::string stem = "87.";
+    while (stem.size() < 3 + 84 * 3)
+        stem += "测";
+    app.runtime().Run([&] { app.form6.StemDisplay.set_caption(stem); });
+
+    for (const char* name : {"Label3", "Label4", "StemDisplay"}) {
+        SCOPED_TRACE(name);
+        auto* label = Widget<QLabel>(app.form6, name);
+        ASSERT_NE(label, nullptr);
+        EXPECT_LE(label->heightForWidth(label->width()), label->height());
+    }
+}
+
+}  // namespace
+}  // namespace boxi::testing
