@@ -44,6 +44,36 @@ void ToTaskWindow(App& app)
     Rt(app).Click(app.form10.Command2);
 }
 
+// The drill's longest section, which also has a written analysis (question 7).
+constexpr int kDrillSection = 6;
+constexpr int kAnalysedQuestion = 7;
+
+void ToDrillChooser(App& app)
+{
+    ToChapterStudy(app);
+    Rt(app).Select(app.form2.List1, kLongestChapter);
+    Rt(app).Click(app.form2.Command2);
+}
+
+void ToDrill(App& app)
+{
+    ToDrillChooser(app);
+    Rt(app).Select(app.drill_chooser.List2, kDrillSection);
+    Rt(app).Click(app.drill_chooser.Command1);
+}
+
+void ToAnalysedQuestion(App& app)
+{
+    while (app.m.CurrentQuestion < kAnalysedQuestion)
+        Rt(app).Click(app.form6.cmd(1));
+}
+
+void BackToFirstQuestion(App& app)
+{
+    while (app.m.CurrentQuestion > 1)
+        Rt(app).Click(app.form6.cmd(0));
+}
+
 void Nothing(App&) {}
 
 // Each chapter in turn, never the one already chosen.
@@ -61,7 +91,7 @@ ui::Window& Win(App& app)
     return app.*Member;
 }
 
-const std::array<Handover, 14> kHandovers = {{
+const std::array<Handover, 21> kHandovers = {{
     {"portal -> course menu", Nothing, nullptr, [](App& app, int) { ToMenu(app); }, Win<&App::form60>,
      [](App& app) { Rt(app).Click(app.form60.Command7); }},
     {"course menu -> chapter study", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command2); },
@@ -91,9 +121,40 @@ const std::array<Handover, 14> kHandovers = {{
      Win<&App::form60>, [](App& app) { Rt(app).Click(app.form60.Command4); }},
     {"course menu -> portal", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command7); },
      Win<&App::form8>, ToMenu},
+    {"chapter study -> drill chooser", ToChapterStudy, nullptr,
+     [](App& app, int) { Rt(app).Click(app.form2.Command2); }, Win<&App::drill_chooser>,
+     [](App& app) { Rt(app).Click(app.drill_chooser.Command2); }},
+    {"drill chooser -> drill", ToDrillChooser,
+     [](App& app, int round) { Rt(app).Select(app.drill_chooser.List2, round % 7); },
+     [](App& app, int) { Rt(app).Click(app.drill_chooser.Command1); }, Win<&App::form6>,
+     [](App& app) {
+         Rt(app).Click(app.form6.Command5);
+         Rt(app).Click(app.form2.Command2);
+     }},
+    {"next question", ToDrill, nullptr, [](App& app, int) { Rt(app).Click(app.form6.cmd(1)); }, Win<&App::form6>,
+     [](App& app) { Rt(app).Click(app.form6.cmd(0)); }},
+    {"answer a question", ToDrill, nullptr, [](App& app, int round) { Rt(app).Click(app.form6.Optbutton(round % 4)); },
+     Win<&App::form6>, nullptr},
+    {"drill -> steps window",
+     [](App& app) {
+         ToDrill(app);
+         ToAnalysedQuestion(app);
+     },
+     nullptr,
+     [](App& app, int) { Rt(app).Click(app.form6.Command2); }, Win<&App::form9>,
+     [](App& app) { Rt(app).Click(app.form9.Command2); }},
+    {"drill hint", ToDrill, nullptr, [](App& app, int) { Rt(app).Click(app.form6.cmd(0)); }, Win<&App::form38>,
+     [](App& app) { Rt(app).Click(app.form38.Command1); }},
+    {"drill -> chapter study", ToDrill, nullptr, [](App& app, int) { Rt(app).Click(app.form6.Command5); },
+     Win<&App::form2>,
+     [](App& app) {
+         Rt(app).Click(app.form2.Command2);
+         Rt(app).Select(app.drill_chooser.List2, kDrillSection);
+         Rt(app).Click(app.drill_chooser.Command1);
+     }},
 }};
 
-const std::array<WalkStep, 11> kWalk = {{
+const std::array<WalkStep, 18> kWalk = {{
     {"portal -> course menu", nullptr, ToMenu, Win<&App::form60>},
     {"course menu -> chapter study", nullptr, [](App& app) { Rt(app).Click(app.form60.Command2); }, Win<&App::form2>},
     {"choose a chapter (outline)", nullptr, [](App& app) { Rt(app).Select(app.form2.List1, kLongestChapter); },
@@ -108,6 +169,28 @@ const std::array<WalkStep, 11> kWalk = {{
     {"chooser -> task window", [](App& app) { Rt(app).Type(app.form10.Combo1, std::string(kCase)); },
      [](App& app) { Rt(app).Click(app.form10.Command2); }, Win<&App::form16>},
     {"task window -> steps window", nullptr, [](App& app) { Rt(app).Click(app.form16.Command2); }, Win<&App::form31>},
+    {"chapter study -> drill chooser",
+     [](App& app) {
+         Rt(app).Click(app.form31.Command2);
+         Rt(app).Click(app.form16.Command8);
+         Rt(app).Click(app.form10.Command1);
+         Rt(app).Click(app.form60.Command2);
+     },
+     [](App& app) { Rt(app).Click(app.form2.Command2); }, Win<&App::drill_chooser>},
+    {"drill chooser -> drill", [](App& app) { Rt(app).Select(app.drill_chooser.List2, kDrillSection); },
+     [](App& app) { Rt(app).Click(app.drill_chooser.Command1); }, Win<&App::form6>},
+    {"next question", nullptr, [](App& app) { Rt(app).Click(app.form6.cmd(1)); }, Win<&App::form6>},
+    {"answer a question", nullptr, [](App& app) { Rt(app).Click(app.form6.Optbutton(1)); }, Win<&App::form6>},
+    {"drill -> steps window", ToAnalysedQuestion, [](App& app) { Rt(app).Click(app.form6.Command2); },
+     Win<&App::form9>},
+    {"drill hint",
+     [](App& app) {
+         Rt(app).Click(app.form9.Command2);
+         BackToFirstQuestion(app);
+     },
+     [](App& app) { Rt(app).Click(app.form6.cmd(0)); }, Win<&App::form38>},
+    {"drill -> chapter study", [](App& app) { Rt(app).Click(app.form38.Command1); },
+     [](App& app) { Rt(app).Click(app.form6.Command5); }, Win<&App::form2>},
 }};
 
 }  // namespace

@@ -38,9 +38,9 @@ struct WalkStep {
     ui::Window& (*target)(App& app);
 };
 
-// From the painted portal through all eight windows, each handover taken
-// for the first time: the chapter road to the steps window, back to the
-// menu, then the case road to its steps.
+// From the painted portal through every window, each handover taken for
+// the first time: the chapter road to the steps window, back to the menu,
+// the case road to its steps, then the drill from chapter study and back.
 std::span<const WalkStep> EveryWindowOnce();
 
 // The case names the bank holds, for the chooser to cycle through.
