@@ -44,6 +44,25 @@ void ToTaskWindow(App& app)
     Rt(app).Click(app.form10.Command2);
 }
 
+void ToUnitTest(App& app)
+{
+    ToMenu(app);
+    Rt(app).Click(app.form60.Command10);
+}
+
+void ToSheet(App& app)
+{
+    ToUnitTest(app);
+    Rt(app).Click(app.form4.Command1);
+}
+
+// Closed and opened again, so the next answer is the first of a test.
+void ReopenUnitTest(App& app)
+{
+    Rt(app).Click(app.form4.Command2);
+    Rt(app).Click(app.form60.Command10);
+}
+
 // The drill's longest section, which also has a written analysis (question 7).
 constexpr int kDrillSection = 6;
 constexpr int kAnalysedQuestion = 7;
@@ -91,7 +110,7 @@ ui::Window& Win(App& app)
     return app.*Member;
 }
 
-const std::array<Handover, 21> kHandovers = {{
+const std::array<Handover, 28> kHandovers = {{
     {"portal -> course menu", Nothing, nullptr, [](App& app, int) { ToMenu(app); }, Win<&App::form60>,
      [](App& app) { Rt(app).Click(app.form60.Command7); }},
     {"course menu -> chapter study", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command2); },
@@ -121,6 +140,20 @@ const std::array<Handover, 21> kHandovers = {{
      Win<&App::form60>, [](App& app) { Rt(app).Click(app.form60.Command4); }},
     {"course menu -> portal", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command7); },
      Win<&App::form8>, ToMenu},
+    {"course menu -> unit test", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command10); },
+     Win<&App::form4>, [](App& app) { Rt(app).Click(app.form4.Command2); }},
+    {"first answer (sheet loads)", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.Optbutton(0)); },
+     Win<&App::form4>, ReopenUnitTest},
+    {"unit test -> sheet (evaluation)", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.Command1); },
+     Win<&App::form3>, [](App& app) { Rt(app).Click(app.form3.Command5); }},
+    {"sheet -> unit test", ToSheet, nullptr, [](App& app, int) { Rt(app).Click(app.form3.Command5); },
+     Win<&App::form4>, [](App& app) { Rt(app).Click(app.form4.Command1); }},
+    {"choose a unit", ToUnitTest, nullptr, [](App& app, int round) { Rt(app).Select(app.form4.Combo1, round % 8); },
+     Win<&App::form4>, nullptr},
+    {"next question", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.cmd(1)); }, Win<&App::form4>,
+     [](App& app) { Rt(app).Click(app.form4.cmd(0)); }},
+    {"unit test -> course menu", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.Command2); },
+     Win<&App::form60>, [](App& app) { Rt(app).Click(app.form60.Command10); }},
     {"chapter study -> drill chooser", ToChapterStudy, nullptr,
      [](App& app, int) { Rt(app).Click(app.form2.Command2); }, Win<&App::drill_chooser>,
      [](App& app) { Rt(app).Click(app.drill_chooser.Command2); }},
@@ -131,17 +164,16 @@ const std::array<Handover, 21> kHandovers = {{
          Rt(app).Click(app.form6.Command5);
          Rt(app).Click(app.form2.Command2);
      }},
-    {"next question", ToDrill, nullptr, [](App& app, int) { Rt(app).Click(app.form6.cmd(1)); }, Win<&App::form6>,
-     [](App& app) { Rt(app).Click(app.form6.cmd(0)); }},
-    {"answer a question", ToDrill, nullptr, [](App& app, int round) { Rt(app).Click(app.form6.Optbutton(round % 4)); },
-     Win<&App::form6>, nullptr},
+    {"next drill question", ToDrill, nullptr, [](App& app, int) { Rt(app).Click(app.form6.cmd(1)); },
+     Win<&App::form6>, [](App& app) { Rt(app).Click(app.form6.cmd(0)); }},
+    {"answer a drill question", ToDrill, nullptr,
+     [](App& app, int round) { Rt(app).Click(app.form6.Optbutton(round % 4)); }, Win<&App::form6>, nullptr},
     {"drill -> steps window",
      [](App& app) {
          ToDrill(app);
          ToAnalysedQuestion(app);
      },
-     nullptr,
-     [](App& app, int) { Rt(app).Click(app.form6.Command2); }, Win<&App::form9>,
+     nullptr, [](App& app, int) { Rt(app).Click(app.form6.Command2); }, Win<&App::form9>,
      [](App& app) { Rt(app).Click(app.form9.Command2); }},
     {"drill hint", ToDrill, nullptr, [](App& app, int) { Rt(app).Click(app.form6.cmd(0)); }, Win<&App::form38>,
      [](App& app) { Rt(app).Click(app.form38.Command1); }},
@@ -154,7 +186,7 @@ const std::array<Handover, 21> kHandovers = {{
      }},
 }};
 
-const std::array<WalkStep, 18> kWalk = {{
+const std::array<WalkStep, 25> kWalk = {{
     {"portal -> course menu", nullptr, ToMenu, Win<&App::form60>},
     {"course menu -> chapter study", nullptr, [](App& app) { Rt(app).Click(app.form60.Command2); }, Win<&App::form2>},
     {"choose a chapter (outline)", nullptr, [](App& app) { Rt(app).Select(app.form2.List1, kLongestChapter); },
@@ -169,18 +201,25 @@ const std::array<WalkStep, 18> kWalk = {{
     {"chooser -> task window", [](App& app) { Rt(app).Type(app.form10.Combo1, std::string(kCase)); },
      [](App& app) { Rt(app).Click(app.form10.Command2); }, Win<&App::form16>},
     {"task window -> steps window", nullptr, [](App& app) { Rt(app).Click(app.form16.Command2); }, Win<&App::form31>},
-    {"chapter study -> drill chooser",
+    {"course menu -> unit test",
      [](App& app) {
          Rt(app).Click(app.form31.Command2);
          Rt(app).Click(app.form16.Command8);
          Rt(app).Click(app.form10.Command1);
-         Rt(app).Click(app.form60.Command2);
      },
+     [](App& app) { Rt(app).Click(app.form60.Command10); }, Win<&App::form4>},
+    {"first answer (sheet loads)", nullptr, [](App& app) { Rt(app).Click(app.form4.Optbutton(0)); }, Win<&App::form4>},
+    {"next question", nullptr, [](App& app) { Rt(app).Click(app.form4.cmd(1)); }, Win<&App::form4>},
+    {"unit test -> sheet (evaluation)", nullptr, [](App& app) { Rt(app).Click(app.form4.Command1); }, Win<&App::form3>},
+    {"sheet -> unit test", nullptr, [](App& app) { Rt(app).Click(app.form3.Command5); }, Win<&App::form4>},
+    {"choose a unit", nullptr, [](App& app) { Rt(app).Select(app.form4.Combo1, 3); }, Win<&App::form4>},
+    {"unit test -> course menu", nullptr, [](App& app) { Rt(app).Click(app.form4.Command2); }, Win<&App::form60>},
+    {"chapter study -> drill chooser", [](App& app) { Rt(app).Click(app.form60.Command2); },
      [](App& app) { Rt(app).Click(app.form2.Command2); }, Win<&App::drill_chooser>},
     {"drill chooser -> drill", [](App& app) { Rt(app).Select(app.drill_chooser.List2, kDrillSection); },
      [](App& app) { Rt(app).Click(app.drill_chooser.Command1); }, Win<&App::form6>},
-    {"next question", nullptr, [](App& app) { Rt(app).Click(app.form6.cmd(1)); }, Win<&App::form6>},
-    {"answer a question", nullptr, [](App& app) { Rt(app).Click(app.form6.Optbutton(1)); }, Win<&App::form6>},
+    {"next drill question", nullptr, [](App& app) { Rt(app).Click(app.form6.cmd(1)); }, Win<&App::form6>},
+    {"answer a drill question", nullptr, [](App& app) { Rt(app).Click(app.form6.Optbutton(1)); }, Win<&App::form6>},
     {"drill -> steps window", ToAnalysedQuestion, [](App& app) { Rt(app).Click(app.form6.Command2); },
      Win<&App::form9>},
     {"drill hint",

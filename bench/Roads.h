@@ -12,7 +12,8 @@ class Window;
 
 namespace boxi::bench {
 
-// One handover a learner makes on the chapter or case road, as a row: how
+// One handover a learner makes on the chapter or case road or in the unit
+// test, as a row: how
 // to reach the window it starts from (once, from a started program), what
 // to set before each time (the chapter, the case name), the click itself,
 // the window that must be on screen after it, and the way back to the start.
@@ -40,7 +41,8 @@ struct WalkStep {
 
 // From the painted portal through every window, each handover taken for
 // the first time: the chapter road to the steps window, back to the menu,
-// the case road to its steps, then the drill from chapter study and back.
+// the case road to its steps, the unit test and its sheet, then the drill
+// from chapter study and back.
 std::span<const WalkStep> EveryWindowOnce();
 
 // The case names the bank holds, for the chooser to cycle through.

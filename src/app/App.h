@@ -15,6 +15,8 @@
 #include "shell/Form8.h"
 #include "shell/Form9.h"
 #include "ui/Runtime.h"
+#include "unit_tests/Form3.h"
+#include "unit_tests/Form4.h"
 
 namespace boxi {
 
@@ -52,6 +54,8 @@ public:
     Form10 form10{*this};
     Form16 form16{*this};
     Form31 form31{*this};
+    Form4 form4{*this};
+    Form3 form3{*this};
     Form6 form6{*this};
     Form38 form38{*this};
     DrillChooser drill_chooser{*this};

@@ -391,6 +391,44 @@ TEST(CaseTexts, given_texts_are_stored_verbatim)
     }
 }
 
+// A web query opens the page by the path typed into the dialog, so that path
+// must name the very file the task hands out (".htm" is not ".html").
+TEST(CaseTexts, web_page_paths_name_the_material_the_task_names)
+{
+    struct WebPage {
+        std::string_view name;
+        std::string_view file;
+    };
+    const WebPage pages[] = {
+        {"实例3", "复印纸价格表.html"},
+        {"实例31", "第五次全国人口普查公报.htm"},
+    };
+    for (const WebPage& page : pages) {
+        SCOPED_TRACE(std::string(page.name));
+        const auto written = std::find_if(WrittenCaseTexts().begin(), WrittenCaseTexts().end(),
+                                          [&](const CaseTexts* texts) { return texts->name == page.name; });
+        ASSERT_NE(written, WrittenCaseTexts().end());
+        const std::string quoted_file = "“" + std::string(page.file) + "”";
+        EXPECT_TRUE(std::ranges::any_of((*written)->task, [&](std::string_view line) {
+            return line.find(quoted_file) != std::string_view::npos;
+        })) << "the task names the page";
+
+        const std::string quoted_path =
+            "“C:/Excel砺行/素材/实战模拟/" + std::string(page.name) + "/" + std::string(page.file) + "”";
+        const std::vector<std::string_view> steps = AllStepLines(**written);
+        EXPECT_EQ(std::ranges::count_if(steps,
+                                        [&](std::string_view line) {
+                                            return line.find(quoted_path) != std::string_view::npos;
+                                        }),
+                  1)
+            << "one step types the path " << quoted_path;
+        EXPECT_TRUE(std::ranges::any_of(steps, [](std::string_view line) {
+            return line.find("“新建 Web 查询”") != std::string_view::npos ||
+                   line.find("【新建 Web 查询】") != std::string_view::npos;
+        })) << "the dialog is named as Excel 2010 titles it";
+    }
+}
+
 // Line forms of one family. Number patterns capture the number in one of
 // their groups; a step pattern may capture nothing ("步骤：", a lone step).
 struct FamilyForms {

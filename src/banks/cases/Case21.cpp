@@ -66,7 +66,7 @@ constexpr std::string_view kBlock4[] = {
 constexpr std::string_view kBlock5[] = {
     "第（5）题操作步骤：",
     "   [1]在Sheet1工作表中，选中I3单元格。",
-    "   [2]在编辑栏输入公式：=F3*Sheet2!$B$3+G3*Sheet2!$B$4+H3*Sheet2!$B$5，按Enter键确认，双击I3单元格的填充柄向下填充至I52单元格。",
+    "   [2]在编辑栏输入公式：=F3*Sheet2!$B$3+G3*Sheet2!$B$4+H3*Sheet2!$B$5，按Enter键确认，再拖动I3单元格的填充柄至I52单元格。H列中未订购的单元格为空，双击填充柄会在相邻列的空单元格处提前停止填充，因此这里不用双击。",
 };
 
 constexpr std::string_view kBlock6[] = {
