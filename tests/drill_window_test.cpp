@@ -181,7 +181,8 @@ TEST_F(DrillTest, navigation_moves_the_number_and_shows_the_question_the_hint_or
         {kWord, "使用邮件合并技术批量处理文档", Type::First, 1, 1, 2, 2, Box::None, false},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.section) + " from " + std::to_string(row.start) + (row.button ? " next" : " previous"));
+        SCOPED_TRACE(std::string(row.section) + " from " + std::to_string(row.start) +
+                     (row.button ? " next" : " previous"));
         Enter(row.chapter, row.section, row.type, row.start);
         MarkScreen();
         int number_during_box = -100;

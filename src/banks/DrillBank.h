@@ -35,7 +35,12 @@
 // (paragraphs joined by "\r\n", each beginning with the section's blanks,
 // no break at either end). Texts are stored exactly as shown, trailing
 // blanks included. A field not written yet stays empty and the drill shows
-// it empty; the section's count never depends on the rows written.
+// it empty; the section's count never depends on the rows written. A
+// section with no rows yet holds only
+//
+//     extern const DrillRows kDrillSoftware{};
+//
+// and its rows array, once written, replaces the braces with "= kRows".
 
 #include <array>
 #include <span>

@@ -34,7 +34,11 @@ size_t Chars(std::string_view text)
     return count;
 }
 
-size_t LeadingBlanks(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos ? text.size() : text.find_first_not_of(' '); }
+size_t LeadingBlanks(std::string_view text)
+{
+    size_t first = text.find_first_not_of(' ');
+    return first == std::string_view::npos ? text.size() : first;
+}
 
 // How many blanks begin each paragraph of question `number`'s analysis.
 size_t AnalysisIndent(const DrillSection& section, int number)
@@ -96,7 +100,8 @@ TEST(DrillBank, lookups_match_names_exactly_and_apply_each_uses_type_condition)
         {"利用Word 2010高效创建电子文档", "使用邮件合并技术批量处理文档", DrillUse::Analysis, 0, 2},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.chapter) + " / " + std::string(row.section) + " at " + std::to_string(row.type_index));
+        SCOPED_TRACE(std::string(row.chapter) + " / " + std::string(row.section) + " at " +
+                     std::to_string(row.type_index));
         const DrillSection* section = FindDrillSection(row.chapter, row.section, row.use, row.type_index);
         EXPECT_EQ(section ? section->count : 0, row.count);
     }
