@@ -6,6 +6,7 @@
 
 #include "app/App.h"
 #include "banks/CaseBank.h"
+#include "platform/LinuxPlatform.h"
 
 namespace boxi::bench {
 namespace {
@@ -95,6 +96,65 @@ void BackToFirstQuestion(App& app)
 
 void Nothing(App&) {}
 
+// The exam road: from the portal's exam picture to the rules page.
+void ToExamStart(App& app) { Rt(app).Click(app.form8.Image2); }
+
+void ToModeChoice(App& app)
+{
+    ToExamStart(app);
+    Rt(app).Click(app.form59.Command4);
+}
+
+void ToLogin(App& app)
+{
+    ToModeChoice(app);
+    Rt(app).Click(app.form43.Option1(1));
+    Rt(app).Click(app.form43.Command4);
+}
+
+// The login's confirmation box is answered Yes; in the program itself the
+// bench answers it at once instead of waiting for a click.
+void AnswerYes(App& app)
+{
+    if (auto* linux_platform = dynamic_cast<platform::LinuxPlatform*>(&app.platform()))
+        linux_platform->on_message_box = [](const platform::MessageBoxRequest&) { return platform::MsgAnswer::Yes; };
+}
+
+void ToConfirmation(App& app)
+{
+    ToLogin(app);
+    AnswerYes(app);
+    Rt(app).Click(app.form12.Image5);
+}
+
+void ToRules(App& app)
+{
+    ToConfirmation(app);
+    Rt(app).Click(app.form13.Image4);
+}
+
+// A drawn set with choice questions, and "已阅读" ticked.
+void ReadyToStart(App& app)
+{
+    Rt(app).Run([&app] { app.form10.SetCurrentSetName("第3套"); });
+    if (app.form14.Check1.peek().value == 0)
+        Rt(app).Click(app.form14.Check1);
+}
+
+// From the task window of an exam back to a fresh rules page: chooser,
+// course menu, portal, exam start, the mode choice kept in exam mode.
+void BackToRules(App& app)
+{
+    Rt(app).Click(app.form16.Command8);
+    Rt(app).Click(app.form10.Command1);
+    Rt(app).Click(app.form60.Command7);
+    ToExamStart(app);
+    Rt(app).Click(app.form59.Command4);
+    Rt(app).Click(app.form43.Command4);
+    Rt(app).Click(app.form12.Image5);
+    Rt(app).Click(app.form13.Image4);
+}
+
 // Each chapter in turn, never the one already chosen.
 void ChooseChapter(App& app, int round) { Rt(app).Select(app.form2.List1, (round + 1) % 6); }
 
@@ -110,7 +170,7 @@ ui::Window& Win(App& app)
     return app.*Member;
 }
 
-const std::array<Handover, 28> kHandovers = {{
+const std::array<Handover, 35> kHandovers = {{
     {"portal -> course menu", Nothing, nullptr, [](App& app, int) { ToMenu(app); }, Win<&App::form60>,
      [](App& app) { Rt(app).Click(app.form60.Command7); }},
     {"course menu -> chapter study", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command2); },
@@ -184,9 +244,33 @@ const std::array<Handover, 28> kHandovers = {{
          Rt(app).Select(app.drill_chooser.List2, kDrillSection);
          Rt(app).Click(app.drill_chooser.Command1);
      }},
+    {"portal -> exam start", Nothing, nullptr, [](App& app, int) { ToExamStart(app); }, Win<&App::form59>,
+     [](App& app) { Rt(app).CloseByTitleBar(app.form59); }},
+    {"exam start -> syllabus", ToExamStart, nullptr, [](App& app, int) { Rt(app).Click(app.form59.Command1); },
+     Win<&App::form26>, [](App& app) { Rt(app).CloseByTitleBar(app.form26); }},
+    {"exam start -> mode choice", ToExamStart, nullptr, [](App& app, int) { Rt(app).Click(app.form59.Command4); },
+     Win<&App::form43>,
+     [](App& app) {
+         Rt(app).CloseByTitleBar(app.form43);
+         ToExamStart(app);
+     }},
+    {"mode choice -> login (exam mode)", ToModeChoice, [](App& app, int) { Rt(app).Click(app.form43.Option1(1)); },
+     [](App& app, int) { Rt(app).Click(app.form43.Command4); }, Win<&App::form12>,
+     [](App& app) { Rt(app).Click(app.form12.Image4); }},
+    {"login -> confirmation", ToLogin, nullptr, [](App& app, int) { Rt(app).Click(app.form12.Image5); },
+     Win<&App::form13>, [](App& app) { Rt(app).Click(app.form13.Image3); }},
+    {"confirmation -> rules page", ToConfirmation, nullptr, [](App& app, int) { Rt(app).Click(app.form13.Image4); },
+     Win<&App::form14>,
+     [](App& app) {
+         Rt(app).Click(app.form14.Image4);
+         Rt(app).Click(app.form43.Command4);
+         Rt(app).Click(app.form12.Image5);
+     }},
+    {"rules page -> task window (exam start)", ToRules, [](App& app, int) { ReadyToStart(app); },
+     [](App& app, int) { Rt(app).Click(app.form14.Image3); }, Win<&App::form16>, BackToRules},
 }};
 
-const std::array<WalkStep, 25> kWalk = {{
+const std::array<WalkStep, 32> kWalk = {{
     {"portal -> course menu", nullptr, ToMenu, Win<&App::form60>},
     {"course menu -> chapter study", nullptr, [](App& app) { Rt(app).Click(app.form60.Command2); }, Win<&App::form2>},
     {"choose a chapter (outline)", nullptr, [](App& app) { Rt(app).Select(app.form2.List1, kLongestChapter); },
@@ -230,6 +314,21 @@ const std::array<WalkStep, 25> kWalk = {{
      [](App& app) { Rt(app).Click(app.form6.cmd(0)); }, Win<&App::form38>},
     {"drill -> chapter study", [](App& app) { Rt(app).Click(app.form38.Command1); },
      [](App& app) { Rt(app).Click(app.form6.Command5); }, Win<&App::form2>},
+    {"portal -> exam start",
+     [](App& app) {
+         Rt(app).Click(app.form2.Command3);
+         Rt(app).Click(app.form60.Command7);
+     },
+     ToExamStart, Win<&App::form59>},
+    {"exam start -> syllabus", nullptr, [](App& app) { Rt(app).Click(app.form59.Command1); }, Win<&App::form26>},
+    {"exam start -> mode choice", [](App& app) { Rt(app).CloseByTitleBar(app.form26); },
+     [](App& app) { Rt(app).Click(app.form59.Command4); }, Win<&App::form43>},
+    {"mode choice -> login (exam mode)", [](App& app) { Rt(app).Click(app.form43.Option1(1)); },
+     [](App& app) { Rt(app).Click(app.form43.Command4); }, Win<&App::form12>},
+    {"login -> confirmation", AnswerYes, [](App& app) { Rt(app).Click(app.form12.Image5); }, Win<&App::form13>},
+    {"confirmation -> rules page", nullptr, [](App& app) { Rt(app).Click(app.form13.Image4); }, Win<&App::form14>},
+    {"rules page -> task window (exam start)", ReadyToStart, [](App& app) { Rt(app).Click(app.form14.Image3); },
+     Win<&App::form16>},
 }};
 
 }  // namespace

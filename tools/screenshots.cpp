@@ -158,5 +158,29 @@ int main(int argc, char** argv)
         rt.Click(app.form6.cmd(1));
     rt.Click(app.form6.Optbutton(3));
     shoot.Shot(app.form6, "word");
+    rt.Click(app.form6.Command5);
+    rt.Click(app.form2.Command3);
+
+    // The exam entry: start window, syllabus, mode choice in both modes,
+    // login, confirmation, rules page unticked and ticked.
+    rt.Click(app.form60.Command9);
+    shoot.Shot(app.form26, "");
+    rt.CloseByTitleBar(app.form26);
+    rt.Click(app.form60.Command7);
+    rt.Click(app.form8.Image2);
+    shoot.Shot(app.form59, "");
+    rt.Click(app.form59.Command4);
+    shoot.Shot(app.form43, "training");
+    rt.Click(app.form43.Option1(1));
+    shoot.Shot(app.form43, "exam");
+    rt.Click(app.form43.Command4);
+    shoot.Shot(app.form12, "");
+    platform.AnswerNextBox(boxi::platform::MsgAnswer::Yes);
+    rt.Click(app.form12.Image5);
+    shoot.Shot(app.form13, "");
+    rt.Click(app.form13.Image4);
+    shoot.Shot(app.form14, "unticked");
+    rt.Click(app.form14.Check1);
+    shoot.Shot(app.form14, "ticked");
     return shoot.failures() == 0 ? 0 : 1;
 }

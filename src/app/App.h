@@ -8,6 +8,12 @@
 #include "drill/DrillChooser.h"
 #include "drill/Form38.h"
 #include "drill/Form6.h"
+#include "exam/Form12.h"
+#include "exam/Form13.h"
+#include "exam/Form14.h"
+#include "exam/Form26.h"
+#include "exam/Form43.h"
+#include "exam/Form59.h"
 #include "platform/Platform.h"
 #include "shell/Form2.h"
 #include "shell/Form60.h"
@@ -54,6 +60,12 @@ public:
     Form10 form10{*this};
     Form16 form16{*this};
     Form31 form31{*this};
+    Form59 form59{*this};
+    Form43 form43{*this};
+    Form12 form12{*this};
+    Form13 form13{*this};
+    Form14 form14{*this};
+    Form26 form26{*this};
     Form4 form4{*this};
     Form3 form3{*this};
     Form6 form6{*this};

@@ -214,7 +214,12 @@ std::optional<Event> DrawEvent(Session& session, std::mt19937_64& random)
     }
     if (visible.empty())
         return std::nullopt;
+    // A learner mostly works in the window in front, and now and then
+    // turns to any other window on screen.
     ui::Window* window = visible[pick(visible.size())];
+    if (pick(2) == 0)
+        window = *std::max_element(visible.begin(), visible.end(),
+                                   [](const ui::Window* a, const ui::Window* b) { return a->z_order() < b->z_order(); });
     if (pick(200) == 0)
         return Event{.kind = Event::Kind::Close, .window = window->name()};
 
@@ -311,6 +316,9 @@ const std::vector<std::string>& BadInputs()
         " 实例8",
         "第3套",
         "操作题（第5套）",
+        "418203957614",
+        " 418203957614",
+        "418203957615",
     };
     return inputs;
 }
