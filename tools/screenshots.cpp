@@ -96,6 +96,20 @@ int main(int argc, char** argv)
         rt.Click(app.form16.Command8);
     }
 
+    rt.Click(app.form10.Command3);
+    shoot.Shot(app.access_set_chooser, "");
+    rt.Select(app.access_set_chooser.List1, 21);
+    rt.Click(app.access_set_chooser.Command1);
+    shoot.Shot(app.form36, "basic22");
+    rt.Run([&] { app.form10.SetCurrentSetName("操作题（第13套）"); });
+    rt.Click(app.form36.Command3);
+    rt.Click(app.form36.Command4);
+    shoot.Shot(app.form51, "comprehensive13");
+    rt.Choose(app.form36.KSGY);
+    shoot.Shot(app.form27, "");
+    rt.Click(app.form27.Command1);
+    rt.Click(app.form36.Command1);
+    rt.Click(app.form36.Command5);
     rt.Click(app.form10.Command1);
     shoot.Shot(app.form60, "back");
     rt.Click(app.form60.Command10);

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "access_practice/AccessSetChooser.h"
+#include "access_practice/Form27.h"
+#include "access_practice/Form36.h"
+#include "access_practice/Form51.h"
 #include "cases/Form10.h"
 #include "cases/Form16.h"
 #include "cases/Form31.h"
@@ -71,6 +75,10 @@ public:
     Form6 form6{*this};
     Form38 form38{*this};
     DrillChooser drill_chooser{*this};
+    AccessSetChooser access_set_chooser{*this};
+    Form36 form36{*this};
+    Form51 form51{*this};
+    Form27 form27{*this};
 };
 
 }  // namespace boxi
