@@ -5,6 +5,7 @@
 #include "cases/Form31.h"
 #include "cases/SetLoading.h"
 #include "common/Module1.h"
+#include "exam_choice/Form20.h"
 #include "platform/Platform.h"
 #include "shell/Form2.h"
 #include "shell/Form60.h"
@@ -49,6 +50,7 @@ public:
     Form10 form10{*this};
     Form16 form16{*this};
     Form31 form31{*this};
+    Form20 form20{*this};
 };
 
 }  // namespace boxi

@@ -50,6 +50,7 @@ void Window::Show()
         visible_ = true;
         ++revision_;
     }
+    Form_Activate();
     runtime_.NotifyLifecycle(Lifecycle::Show, this);
 }
 

@@ -1,0 +1,472 @@
+// The exam choice window: the task window's entry, moving between the
+// twenty questions, leaving, the analysis and the entry control's rules.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cases/SetLoading.h"
+#include "common/Module1.h"
+#include "support/Harness.h"
+
+namespace boxi::testing {
+namespace {
+
+using Journal = std::vector<std::string>;
+
+const char* const kKeys = "BDAC";
+
+// The choice bank of these tests: every set "第1套" to "第20套" writes its
+// twenty questions into the seven fields of slots 1 to 20, texts that name
+// set and question, keys cycling through B, D, A, C.
+void WriteTestSet(QuestionTable& table, std::string_view name)
+{
+    if (!IsExamSetName(name, 1, 20))
+        return;
+    const std::string set(name);
+    for (int k = 1; k <= 20; ++k) {
+        const std::string q = set + "第" + std::to_string(k) + "题";
+        table.QuestionText.Set(k, q + "题干");
+        table.ChoiceA.Set(k, "A) " + q + "甲");
+        table.ChoiceB.Set(k, "B) " + q + "乙");
+        table.ChoiceC.Set(k, "C) " + q + "丙");
+        table.ChoiceD.Set(k, "D) " + q + "丁");
+        table.AnswerKey.Set(k, std::string(1, kKeys[(k - 1) % 4]));
+        table.AnswerAnalysis.Set(k, q + "分析");
+    }
+}
+
+std::string Stem(const std::string& set, int k) { return set + "第" + std::to_string(k) + "题题干"; }
+std::string Steps(const std::string& set, int k)
+{
+    return "答案：" + std::string(1, kKeys[(k - 1) % 4]) + "\r\n分析：" + set + "第" + std::to_string(k) + "题分析";
+}
+
+std::string Box(const std::string& text) { return "MsgBox(\"" + text + "\", 0, \"提示\") -> OK"; }
+
+class ExamChoiceTest : public AppTest {
+protected:
+    ExamChoiceTest()
+    {
+        app.set_loader.choice_bank = [this](QuestionTable& table, std::string_view name) {
+            bank_calls.emplace_back(name);
+            WriteTestSet(table, name);
+        };
+    }
+
+    // Opens `name` in training: the portal, the course menu's "实战模拟",
+    // the chooser with the name typed.
+    void OpenInChooser(const std::string& name)
+    {
+        if (!app.form10.is_visible()) {
+            StartFresh();
+            ASSERT_TRUE(rt().Click(app.form8.Image1));
+            ASSERT_TRUE(rt().Click(app.form60.Command4));
+        }
+        ASSERT_TRUE(rt().Type(app.form10.Combo1, name));
+        ASSERT_TRUE(rt().Click(app.form10.Command2));
+        fake.ClearJournal();
+    }
+
+    // Opens the set and enters its choice section through the task window.
+    void EnterSet(const std::string& name)
+    {
+        OpenInChooser(name);
+        ASSERT_TRUE(rt().Click(task().Command1));
+        fake.ClearJournal();
+    }
+
+    Form16& task() { return app.form16; }
+    Form20& choice() { return app.form20; }
+    int current() const { return app.m.CurrentQuestion; }
+
+    std::vector<int> BoldNumbers()
+    {
+        std::vector<int> bold;
+        for (int k = 1; k <= 20; ++k) {
+            if (choice().Label3(k).font().bold)
+                bold.push_back(k);
+        }
+        return bold;
+    }
+
+    std::vector<int> SelectedOptions()
+    {
+        std::vector<int> selected;
+        for (int i = 0; i <= 3; ++i) {
+            if (choice().Option1(i).value())
+                selected.push_back(i);
+        }
+        return selected;
+    }
+
+    // Question k of `set` in the box, the options, the number and position.
+    void ExpectQuestionOnScreen(const std::string& set, int k)
+    {
+        const std::string q = set + "第" + std::to_string(k) + "题";
+        EXPECT_EQ(choice().Text1.text(), Stem(set, k));
+        EXPECT_EQ(choice().Option1(0).caption(), "A) " + q + "甲");
+        EXPECT_EQ(choice().Option1(1).caption(), "B) " + q + "乙");
+        EXPECT_EQ(choice().Option1(2).caption(), "C) " + q + "丙");
+        EXPECT_EQ(choice().Option1(3).caption(), "D) " + q + "丁");
+        EXPECT_EQ(choice().Label2.caption(), std::to_string(k));
+        EXPECT_EQ(choice().Label4.caption(), std::to_string(k) + "/20");
+        EXPECT_EQ(app.form9.Text1.text(), Steps(set, k));
+    }
+
+    // Nothing left of an answer: no option, no feedback, no analysis button.
+    void ExpectDisplayCleared()
+    {
+        EXPECT_TRUE(SelectedOptions().empty());
+        EXPECT_EQ(choice().Label5.caption(), "");
+        EXPECT_FALSE(choice().Command1.visible());
+    }
+
+    std::vector<std::string> bank_calls;
+};
+
+TEST_F(ExamChoiceTest, the_window_shows_its_caption_and_design_controls)
+{
+    Run([&] { choice().Show(); });
+    EXPECT_EQ(choice().caption(), "NCRE无纸化_二级MS Office高级应用_考试系统_[选择题]姓名：模拟1，准考证号：418203957614");
+    EXPECT_EQ(choice().Label2.caption(), "1");
+    EXPECT_EQ(choice().Label4.caption(), "1/20");
+    EXPECT_EQ(choice().Command1.caption(), "试题评析");
+    EXPECT_TRUE(choice().Text1.locked());
+    for (int k = 1; k <= 20; ++k) {
+        EXPECT_EQ(choice().Label3(k).caption(), std::to_string(k));
+        EXPECT_EQ(choice().Label3(k).rect(), (ui::Rect{16 + 32 * (k - 1), 24, 13, 13}));
+        EXPECT_EQ(choice().Shape2(k).fill_style(), ui::FillStyle::Transparent);
+    }
+    const char* captions[] = {"A)", "B)", "C)", "D)"};
+    for (int i = 0; i <= 3; ++i)
+        EXPECT_EQ(choice().Option1(i).caption(), captions[i]);
+    EXPECT_TRUE(SelectedOptions().empty());
+}
+
+TEST_F(ExamChoiceTest, entry_loads_the_set_prepares_question_1_and_takes_the_task_windows_place)
+{
+    OpenInChooser("第7套");
+    ASSERT_TRUE(task().Command1.visible());
+    EXPECT_EQ(task().Command1.caption(), "选择题");
+    ASSERT_TRUE(rt().Click(task().Command1));
+
+    // The window loads when its button is hidden, the steps window when its
+    // text is written (hidden, on top), and the task window goes last.
+    EXPECT_EQ(fake.journal(), (Journal{"load Form20", "load Form9", "SetWindowPos(Form9, HWND_TOPMOST, 0, 0, 0, 0, 3)",
+                                       "show Form20", "hide Form16"}));
+    EXPECT_EQ(bank_calls, (std::vector<std::string>{"第7套"}));
+    EXPECT_EQ(current(), 1);
+    ExpectQuestionOnScreen("第7套", 1);
+    EXPECT_TRUE(BoldNumbers().empty());
+    ExpectDisplayCleared();
+    EXPECT_FALSE(app.form9.is_visible());
+    EXPECT_TRUE(task().is_loaded());
+    EXPECT_EQ(VisibleWindows(rt()), (Journal{"Form20"}));
+}
+
+TEST_F(ExamChoiceTest, entry_for_a_name_without_choice_data_shows_what_the_table_holds)
+{
+    for (const char* name : {"第25套", "实例3", "第7套 "}) {
+        SCOPED_TRACE(name);
+        Run([&] {
+            app.form10.SetCurrentSetName(name);
+            app.m.Table.QuestionText.Set(1, "先前的题干");
+            app.m.Table.ChoiceC.Set(1, "先前的C");
+            app.m.Table.AnswerKey.Set(1, "D");
+            app.m.Table.AnswerAnalysis.Set(1, "先前的分析");
+            task().EnterChoiceSection();
+        });
+        EXPECT_TRUE(bank_calls.empty());
+        EXPECT_TRUE(fake.boxes().empty());
+        EXPECT_EQ(choice().Text1.text(), "先前的题干");
+        EXPECT_EQ(choice().Option1(2).caption(), "先前的C");
+        EXPECT_EQ(choice().Option1(0).caption(), "");
+        EXPECT_EQ(app.form9.Text1.text(), "答案：D\r\n分析：先前的分析");
+        EXPECT_TRUE(choice().is_visible());
+    }
+}
+
+TEST_F(ExamChoiceTest, a_jump_then_next_shows_the_following_question_with_only_its_number_bold)
+{
+    EnterSet("第3套");
+    ASSERT_TRUE(rt().Click(choice().Label3(15)));
+    EXPECT_EQ(current(), 15);
+    ExpectQuestionOnScreen("第3套", 15);
+    EXPECT_EQ(BoldNumbers(), (std::vector<int>{15}));
+
+    ASSERT_TRUE(rt().Click(choice().Image2(1)));
+    EXPECT_EQ(current(), 16);
+    ExpectQuestionOnScreen("第3套", 16);
+    EXPECT_EQ(BoldNumbers(), (std::vector<int>{16}));
+
+    ASSERT_TRUE(rt().Click(choice().Image2(0)));
+    ASSERT_TRUE(rt().Click(choice().Image2(0)));
+    EXPECT_EQ(current(), 14);
+    ExpectQuestionOnScreen("第3套", 14);
+    EXPECT_EQ(BoldNumbers(), (std::vector<int>{14}));
+    EXPECT_TRUE(fake.boxes().empty());
+    EXPECT_FALSE(app.form9.is_visible());
+}
+
+TEST_F(ExamChoiceTest, previous_on_question_1_asks_for_next_and_shows_question_1_again)
+{
+    EnterSet("第3套");
+    ASSERT_TRUE(rt().Click(choice().Option1(2)));
+    fake.AnswerNextBox(platform::MsgAnswer::Ok);
+    fake.ClearJournal();
+    ASSERT_TRUE(rt().Click(choice().Image2(0)));
+    EXPECT_EQ(fake.journal(), (Journal{Box("请单击“下一题”按钮！")}));
+    EXPECT_EQ(fake.boxes().back().icon, platform::MsgIcon::None);
+    EXPECT_EQ(current(), 1);
+    ExpectQuestionOnScreen("第3套", 1);
+    EXPECT_EQ(BoldNumbers(), (std::vector<int>{1}));
+    ExpectDisplayCleared();
+}
+
+TEST_F(ExamChoiceTest, next_past_question_20_names_the_end_by_the_steps_windows_visibility)
+{
+    struct Row {
+        bool steps_visible;
+        const char* message;
+    };
+    for (const Row& row : {Row{false, "选择题到此全部完毕！"}, Row{true, "请单击“上一题”按钮！"}}) {
+        SCOPED_TRACE(row.message);
+        EnterSet("第5套");
+        ASSERT_TRUE(rt().Click(choice().Label3(20)));
+        ASSERT_TRUE(rt().Click(choice().Option1(1)));  // an answer hides the steps window
+        if (row.steps_visible)
+            Run([&] { app.form9.Show(); });
+        fake.AnswerNextBox(platform::MsgAnswer::Ok);
+        fake.ClearJournal();
+        ASSERT_TRUE(rt().Click(choice().Image2(1)));
+        EXPECT_EQ(fake.journal(), (Journal{Box(row.message)}));
+        EXPECT_EQ(current(), 20);
+        EXPECT_EQ(choice().Text1.text(), Stem("第5套", 20));
+        EXPECT_EQ(choice().Label2.caption(), "20");
+        EXPECT_EQ(choice().Label4.caption(), "20/20");
+        EXPECT_TRUE(BoldNumbers().empty());
+        ExpectDisplayCleared();
+        ASSERT_TRUE(rt().Click(choice().Image3));
+        ASSERT_TRUE(rt().Click(task().Command8));
+    }
+}
+
+TEST_F(ExamChoiceTest, reading_the_steps_windows_visibility_at_the_end_loads_it_hidden)
+{
+    EnterSet("第5套");
+    ASSERT_TRUE(rt().Click(choice().Label3(20)));
+    Run([&] { app.form9.Show(); });
+    ASSERT_TRUE(rt().Click(app.form9.Command2));  // its close unloads it
+    ASSERT_FALSE(app.form9.is_loaded());
+    fake.AnswerNextBox(platform::MsgAnswer::Ok);
+    fake.ClearJournal();
+    ASSERT_TRUE(rt().Click(choice().Image2(1)));
+    EXPECT_EQ(fake.journal(), (Journal{"load Form9", "SetWindowPos(Form9, HWND_TOPMOST, 0, 0, 0, 0, 3)",
+                                       Box("选择题到此全部完毕！")}));
+    EXPECT_FALSE(app.form9.is_visible());
+    EXPECT_EQ(app.form9.Text1.text(), "Text1");
+}
+
+TEST_F(ExamChoiceTest, a_move_rewrites_the_visible_analysis_and_the_button_shows_it_as_it_stands)
+{
+    EnterSet("第9套");
+    ASSERT_TRUE(rt().Click(choice().Label3(4)));
+    Run([&] { choice().Command1.set_visible(true); });
+    fake.ClearJournal();
+    ASSERT_TRUE(rt().Click(choice().Command1));
+    EXPECT_EQ(fake.journal(), (Journal{"show Form9"}));
+    EXPECT_EQ(app.form9.Text1.text(), Steps("第9套", 4));
+
+    ASSERT_TRUE(rt().Click(choice().Image2(1)));
+    EXPECT_TRUE(app.form9.is_visible());
+    EXPECT_EQ(app.form9.Text1.text(), Steps("第9套", 5));
+
+    // Closed with its own button, it comes back with its initial text until
+    // the next move prepares it again.
+    ASSERT_TRUE(rt().Click(app.form9.Command2));
+    Run([&] { choice().Command1.set_visible(true); });
+    ASSERT_TRUE(rt().Click(choice().Command1));
+    EXPECT_EQ(app.form9.Text1.text(), "Text1");
+    ASSERT_TRUE(rt().Click(choice().Label3(8)));
+    EXPECT_EQ(app.form9.Text1.text(), Steps("第9套", 8));
+}
+
+TEST_F(ExamChoiceTest, with_current_question_0_next_shows_question_1_and_previous_shows_nothing)
+{
+    EnterSet("第2套");
+    ASSERT_TRUE(rt().Click(choice().Label3(6)));
+    Run([&] { app.m.CurrentQuestion = 0; });
+    ASSERT_TRUE(rt().Click(choice().Image2(1)));
+    EXPECT_EQ(current(), 1);
+    ExpectQuestionOnScreen("第2套", 1);
+
+    ASSERT_TRUE(rt().Click(choice().Label3(6)));
+    Run([&] { app.m.CurrentQuestion = 0; });
+    fake.AnswerNextBox(platform::MsgAnswer::Ok);
+    ASSERT_TRUE(rt().Click(choice().Image2(0)));
+    EXPECT_EQ(current(), 0);
+    EXPECT_EQ(choice().Text1.text(), Stem("第2套", 6));
+    EXPECT_TRUE(BoldNumbers().empty());
+}
+
+TEST_F(ExamChoiceTest, entry_with_the_window_still_loaded_rewrites_only_what_the_entry_writes)
+{
+    EnterSet("第4套");
+    ASSERT_TRUE(rt().Click(choice().Label3(9)));
+    ASSERT_TRUE(rt().Click(choice().Option1(1)));
+    const std::string feedback = choice().Label5.caption();
+    // The task window shown again without leaving, as the exam toolbar does.
+    Run([&] { task().Show(); });
+    fake.ClearJournal();
+    ASSERT_TRUE(rt().Click(task().Command1));
+    EXPECT_EQ(fake.journal(), (Journal{"show Form20", "hide Form16"}));
+    EXPECT_EQ(choice().load_count(), 1u);
+    EXPECT_EQ(current(), 1);
+    EXPECT_EQ(choice().Text1.text(), Stem("第4套", 1));
+    EXPECT_EQ(choice().Option1(0).caption(), "A) 第4套第1题甲");
+    EXPECT_EQ(app.form9.Text1.text(), Steps("第4套", 1));
+    EXPECT_FALSE(choice().Command1.visible());
+    // Kept from before.
+    EXPECT_EQ(choice().Label2.caption(), "9");
+    EXPECT_EQ(choice().Label4.caption(), "9/20");
+    EXPECT_EQ(choice().Label5.caption(), feedback);
+    EXPECT_EQ(SelectedOptions(), (std::vector<int>{1}));
+    EXPECT_EQ(BoldNumbers(), (std::vector<int>{9}));
+    EXPECT_EQ(choice().Shape2(9).fill_color(), ui::colors::kGreen);
+}
+
+TEST_F(ExamChoiceTest, leaving_returns_to_the_task_window_and_the_next_entry_starts_a_fresh_window)
+{
+    EnterSet("第6套");
+    ASSERT_TRUE(rt().Click(choice().Label3(3)));
+    ASSERT_TRUE(rt().Click(choice().Option1(0)));
+    Run([&] { app.form9.Show(); });
+    fake.ClearJournal();
+    ASSERT_TRUE(rt().Click(choice().Image3));
+    EXPECT_EQ(fake.journal(), (Journal{"hide Form20", "unload Form20", "show Form16"}));
+    EXPECT_EQ(current(), 0);
+    EXPECT_TRUE(app.form9.is_visible());
+    EXPECT_EQ(app.m.Table.QuestionText(3), Stem("第6套", 3));
+
+    ASSERT_TRUE(rt().Click(task().Command1));
+    EXPECT_EQ(choice().load_count(), 2u);
+    EXPECT_EQ(current(), 1);
+    EXPECT_TRUE(BoldNumbers().empty());
+    EXPECT_TRUE(SelectedOptions().empty());
+    EXPECT_EQ(choice().Shape2(3).fill_style(), ui::FillStyle::Transparent);
+    EXPECT_EQ(choice().Label3(3).back_color(), ui::colors::kWhite);
+}
+
+TEST_F(ExamChoiceTest, leaving_after_the_task_window_was_unloaded_loads_it_afresh_with_slot_22)
+{
+    EnterSet("第6套");
+    Run([&] {
+        task().Unload();
+        app.m.Table.QuestionText.Set(22, "操作题的任务");
+    });
+    fake.ClearJournal();
+    ASSERT_TRUE(rt().Click(choice().Image3));
+    EXPECT_EQ(fake.journal(), (Journal{"hide Form20", "unload Form20", "load Form16", "show Form16"}));
+    EXPECT_EQ(task().Text1.text(), "操作题的任务");
+}
+
+TEST_F(ExamChoiceTest, right_button_in_the_question_pops_the_guard_menu)
+{
+    EnterSet("第1套");
+    ASSERT_TRUE(rt().MouseDown(choice().Text1, ui::kLeftButton));
+    EXPECT_TRUE(fake.journal().empty());
+    fake.ChooseNextPopupItem(0);
+    ASSERT_TRUE(rt().MouseDown(choice().Text1, ui::kRightButton));
+    EXPECT_EQ(fake.journal(), (Journal{"PopupMenu(Form20, popmenu, [\"内容不可改动\"]) -> 0"}));
+    EXPECT_TRUE(choice().Text1.enabled());
+    EXPECT_EQ(choice().Text1.text(), Stem("第1套", 1));
+}
+
+TEST_F(ExamChoiceTest, the_entry_control_shows_exactly_for_the_twenty_choice_sets)
+{
+    struct Row {
+        const char* name;
+        bool visible;
+    };
+    const Row rows[] = {{"第1套", true},  {"第20套", true}, {"第11套", true}, {"第21套", false},
+                        {"第0套", false}, {"实例1", false}, {"实例35", false}, {"第1套 ", false},
+                        {"第01套", false}, {"第１套", false}, {"", false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        // The chooser's "确定" brings the task window back loaded.
+        OpenInChooser(row.name);
+        EXPECT_EQ(task().Command1.visible(), row.visible);
+        ASSERT_TRUE(rt().Click(task().Command8));
+        // A fresh load follows the same rule.
+        Run([&] { task().Show(); });
+        EXPECT_EQ(task().Command1.visible(), row.visible);
+        Run([&] { task().Hide(); });
+    }
+}
+
+TEST_F(ExamChoiceTest, the_entry_control_follows_the_name_each_time_the_task_window_is_shown)
+{
+    OpenInChooser("实例2");
+    ASSERT_FALSE(task().Command1.visible());
+    // An exam start overwrites the name and shows the still loaded window.
+    Run([&] {
+        app.form10.SetCurrentSetName("第12套");
+        task().Show();
+    });
+    EXPECT_TRUE(task().Command1.visible());
+    Run([&] {
+        app.form10.SetCurrentSetName("第32套");
+        task().Show();
+    });
+    EXPECT_FALSE(task().Command1.visible());
+}
+
+TEST_F(ExamChoiceTest, the_entry_control_reads_the_name_without_loading_the_chooser)
+{
+    StartFresh();
+    Run([&] { task().Show(); });
+    EXPECT_FALSE(task().Command1.visible());
+    EXPECT_FALSE(app.form10.is_loaded());
+    EXPECT_EQ(fake.journal(), (Journal{"load Form16", "show Form16"}));
+}
+
+TEST_F(ExamChoiceTest, a_second_set_in_training_shows_its_own_questions)
+{
+    EnterSet("第7套");
+    ASSERT_TRUE(rt().Click(choice().Image3));
+    ASSERT_TRUE(rt().Click(task().Command8));
+    EnterSet("第8套");
+    EXPECT_EQ(bank_calls, (std::vector<std::string>{"第7套", "第8套"}));
+    ExpectQuestionOnScreen("第8套", 1);
+    ASSERT_TRUE(rt().Click(choice().Label3(12)));
+    ExpectQuestionOnScreen("第8套", 12);
+}
+
+TEST_F(ExamChoiceTest, entry_itself_keeps_the_held_bank_and_the_control_releases_it)
+{
+    // A case opened in between emptied stems, keys and options A and B; the
+    // held choice bank would leave them so.
+    EnterSet("第7套");
+    Run([&] {
+        for (int slot = 1; slot <= 70; ++slot) {
+            app.m.Table.QuestionText.Set(slot, "");
+            app.m.Table.AnswerKey.Set(slot, "");
+            app.m.Table.ChoiceA.Set(slot, "案例行");
+        }
+        task().EnterChoiceSection();
+    });
+    EXPECT_EQ(bank_calls.size(), 1u);
+    EXPECT_EQ(choice().Text1.text(), "");
+    EXPECT_EQ(choice().Option1(0).caption(), "案例行");
+
+    Run([&] { task().Show(); });
+    ASSERT_TRUE(rt().Click(task().Command1));
+    EXPECT_EQ(bank_calls.size(), 2u);
+    ExpectQuestionOnScreen("第7套", 1);
+    EXPECT_TRUE(app.set_loader.ChoiceBankHeld());
+}
+
+}  // namespace
+}  // namespace boxi::testing
