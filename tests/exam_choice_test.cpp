@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "cases/SetLoading.h"
@@ -123,8 +124,37 @@ protected:
         EXPECT_FALSE(choice().Command1.visible());
     }
 
+    // The mode choice with training (0) or exam mode (1) selected.
+    void SetMode(int option)
+    {
+        Run([&] { app.form43.Option1(option).set_value(true, ui::Notify::No); });
+    }
+
+    // Cell k on the choice sheet and on the progress page, marked or not.
+    void ExpectMarked(int k, bool marked)
+    {
+        for (auto [number, cell] : {std::pair<ui::Label*, ui::Shape*>{&choice().Label3(k), &choice().Shape2(k)},
+                                    {&app.form15.Label3(k), &app.form15.Shape2(k)}}) {
+            SCOPED_TRACE(number->window().name());
+            EXPECT_EQ(number->fore_color() == ui::colors::kRed, marked);
+            EXPECT_EQ(number->back_color() == ui::colors::kGreen, marked);
+            EXPECT_EQ(cell->fill_style() == ui::FillStyle::Solid, marked);
+            EXPECT_EQ(cell->fill_color() == ui::colors::kGreen, marked);
+        }
+    }
+
+    // Letter, key and verdict of the review's row k.
+    std::vector<std::string> ReviewRow(int k)
+    {
+        return {app.form1.Text5(k).text(), app.form1.Text4(k).text(), app.form1.Text3(k).text()};
+    }
+
     std::vector<std::string> bank_calls;
 };
+
+using Row3 = std::vector<std::string>;
+constexpr const char* kRight = "恭喜您，选择正确！";
+constexpr const char* kWrong = "您的选择不正确，请重新选择！";
 
 TEST_F(ExamChoiceTest, the_window_shows_its_caption_and_design_controls)
 {
@@ -466,6 +496,207 @@ TEST_F(ExamChoiceTest, entry_itself_keeps_the_held_bank_and_the_control_releases
     EXPECT_EQ(bank_calls.size(), 2u);
     ExpectQuestionOnScreen("第7套", 1);
     EXPECT_TRUE(app.set_loader.ChoiceBankHeld());
+}
+
+TEST_F(ExamChoiceTest, an_answer_marks_both_sheets_and_fills_the_review_row_loading_both_hidden)
+{
+    EnterSet("第3套");
+    ASSERT_TRUE(rt().Click(choice().Label3(5)));  // the key of 5 is B
+    fake.ClearJournal();
+    ASSERT_TRUE(rt().Click(choice().Option1(1)));
+    EXPECT_EQ(fake.journal(), (Journal{"hide Form9", "load Form15", "load Form1", "load Form43"}));
+    EXPECT_EQ(app.m.ChosenLetter, "B");
+    ExpectMarked(5, true);
+    ExpectMarked(4, false);
+    EXPECT_EQ(ReviewRow(5), (Row3{"B", "B", "1"}));
+    // The review's own load wrote the keys of the other rows.
+    EXPECT_EQ(ReviewRow(6), (Row3{"", "D", ""}));
+    EXPECT_FALSE(app.form15.is_visible());
+    EXPECT_FALSE(app.form1.is_visible());
+    EXPECT_EQ(choice().Label5.caption(), kRight);
+    EXPECT_TRUE(choice().Command1.visible());
+
+    // A second letter repaints the marks and rewrites the row; the
+    // analysis button stays.
+    ASSERT_TRUE(rt().Click(choice().Option1(2)));
+    EXPECT_EQ(app.m.ChosenLetter, "C");
+    ExpectMarked(5, true);
+    EXPECT_EQ(ReviewRow(5), (Row3{"C", "B", "0"}));
+    EXPECT_EQ(choice().Label5.caption(), kWrong);
+    EXPECT_TRUE(choice().Command1.visible());
+    EXPECT_EQ(app.form1.load_count(), 1u);
+    EXPECT_EQ(app.form15.load_count(), 1u);
+
+    // Moving clears the feedback, not the marks.
+    ASSERT_TRUE(rt().Click(choice().Image2(1)));
+    ExpectDisplayCleared();
+    ExpectMarked(5, true);
+}
+
+TEST_F(ExamChoiceTest, exam_mode_records_the_same_and_judges_nothing)
+{
+    struct Row {
+        int mode;
+        int option;
+        const char* feedback;
+        bool analysis;
+        Row3 review;
+    };
+    const Row rows[] = {
+        {0, 3, kRight, true, {"D", "D", "1"}},  // the key of 2 is D
+        {0, 0, kWrong, false, {"A", "D", "0"}},
+        {1, 3, "", false, {"D", "D", "1"}},
+        {1, 0, "", false, {"A", "D", "0"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.mode) + " " + std::to_string(row.option));
+        EnterSet("第10套");
+        SetMode(row.mode);
+        ASSERT_TRUE(rt().Click(choice().Label3(2)));
+        ASSERT_TRUE(rt().Click(choice().Option1(row.option)));
+        ExpectMarked(2, true);
+        EXPECT_EQ(ReviewRow(2), row.review);
+        EXPECT_EQ(choice().Label5.caption(), row.feedback);
+        EXPECT_EQ(choice().Command1.visible(), row.analysis);
+        ASSERT_TRUE(rt().Click(choice().Image3));
+        ASSERT_TRUE(rt().Click(task().Command8));
+        Run([&] {
+            app.form15.Unload();
+            app.form1.Unload();
+        });
+    }
+}
+
+TEST_F(ExamChoiceTest, the_selected_option_clicked_again_answers_again)
+{
+    EnterSet("第3套");
+    ASSERT_TRUE(rt().Click(choice().Option1(1)));  // the key of 1 is B
+    ASSERT_EQ(choice().Label5.caption(), kRight);
+    Run([&] { app.m.Table.AnswerKey.Set(1, "A"); });
+    Run([&] { app.form9.Show(); });
+    ASSERT_TRUE(rt().Click(choice().Option1(1)));
+    EXPECT_FALSE(app.form9.is_visible());
+    EXPECT_EQ(ReviewRow(1), (Row3{"B", "A", "0"}));
+    EXPECT_EQ(choice().Label5.caption(), kWrong);
+}
+
+TEST_F(ExamChoiceTest, keys_compare_exactly_and_an_empty_key_matches_nothing)
+{
+    struct Row {
+        const char* key;
+        int option;
+        const char* verdict;
+        const char* feedback;
+    };
+    const Row rows[] = {
+        {"", 0, "0", kWrong},  {"b", 1, "0", kWrong},  {"B ", 1, "0", kWrong},
+        {"AB", 0, "0", kWrong}, {"C", 2, "1", kRight},
+    };
+    EnterSet("第3套");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string("\"") + row.key + "\"");
+        Run([&] { app.m.Table.AnswerKey.Set(7, row.key); });
+        ASSERT_TRUE(rt().Click(choice().Label3(7)));
+        ASSERT_TRUE(rt().Click(choice().Option1(row.option)));
+        EXPECT_EQ(ReviewRow(7)[1], row.key);
+        EXPECT_EQ(ReviewRow(7)[2], row.verdict);
+        EXPECT_EQ(choice().Label5.caption(), row.feedback);
+    }
+}
+
+TEST_F(ExamChoiceTest, outside_questions_1_to_20_nothing_is_marked_but_training_still_judges)
+{
+    struct Row {
+        int question;
+        const char* key;
+        const char* feedback;
+    };
+    const Row rows[] = {{0, "", kWrong}, {0, "A", kRight}, {25, "A", kRight}, {40, "", kWrong}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.question);
+        EnterSet("第3套");
+        Run([&] {
+            app.m.Table.AnswerKey.Set(row.question, row.key);
+            app.m.CurrentQuestion = row.question;
+        });
+        fake.ClearJournal();
+        ASSERT_TRUE(rt().Click(choice().Option1(0)));
+        EXPECT_EQ(fake.journal(), (Journal{"hide Form9", "load Form43"}));
+        EXPECT_EQ(app.m.ChosenLetter, "A");
+        EXPECT_FALSE(app.form15.is_loaded());
+        EXPECT_FALSE(app.form1.is_loaded());
+        EXPECT_EQ(choice().Label5.caption(), row.feedback);
+        for (int k = 1; k <= 20; ++k)
+            EXPECT_EQ(choice().Shape2(k).peek().fill_style, ui::FillStyle::Transparent);
+        ASSERT_TRUE(rt().Click(choice().Image3));
+        ASSERT_TRUE(rt().Click(task().Command8));
+        Run([&] { app.form43.Unload(); });
+    }
+}
+
+TEST_F(ExamChoiceTest, an_answer_after_submission_marks_a_fresh_page_and_rewrites_the_open_review)
+{
+    EnterSet("第3套");
+    SetMode(1);
+    ASSERT_TRUE(rt().Click(choice().Option1(0)));  // question 1, key B
+    ASSERT_TRUE(rt().Click(choice().Label3(2)));
+    // The keys of the review are those of its load, the first answer.
+    Run([&] { app.m.Table.AnswerKey.Set(3, "D"); });
+    Run([&] { app.form15.Show(); });
+    ASSERT_TRUE(rt().Click(app.form15.Command1));
+    ASSERT_TRUE(app.form1.is_visible());
+    EXPECT_EQ(app.form1.load_count(), 1u);
+    EXPECT_EQ(ReviewRow(1), (Row3{"A", "B", "0"}));
+    EXPECT_EQ(ReviewRow(3), (Row3{"", "A", ""}));
+    EXPECT_FALSE(app.form15.is_loaded());
+    ASSERT_TRUE(choice().is_visible());
+
+    ASSERT_TRUE(rt().Click(choice().Option1(3)));  // question 2, key D
+    EXPECT_EQ(app.form15.load_count(), 2u);
+    EXPECT_FALSE(app.form15.is_visible());
+    for (int k = 1; k <= 20; ++k)
+        EXPECT_EQ(app.form15.Label3(k).back_color() == ui::colors::kGreen, k == 2) << k;
+    EXPECT_EQ(app.form1.load_count(), 1u);
+    EXPECT_EQ(ReviewRow(2), (Row3{"D", "D", "1"}));
+    EXPECT_EQ(ReviewRow(1), (Row3{"A", "B", "0"}));
+}
+
+TEST_F(ExamChoiceTest, at_the_time_up_the_entry_control_shows_the_time_up_notice_only)
+{
+    struct Row {
+        bool toolbar;
+        int minutes;
+        bool time_up;
+    };
+    const Row rows[] = {{true, 0, true}, {true, -3, true}, {true, 1, false}, {true, 119, false}, {false, 0, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.toolbar) + " " + std::to_string(row.minutes));
+        OpenInChooser("第14套");
+        Run([&] {
+            if (row.toolbar) {
+                app.form42.Show();
+                app.form42.MinutesLeft = row.minutes;
+            }
+        });
+        bank_calls.clear();
+        fake.ClearJournal();
+        ASSERT_TRUE(rt().Click(task().Command1));
+        if (row.time_up) {
+            EXPECT_EQ(fake.journal(), (Journal{"load Form18", "show Form18"}));
+            EXPECT_TRUE(bank_calls.empty());
+            EXPECT_FALSE(choice().is_loaded());
+            EXPECT_TRUE(task().is_visible());
+        } else {
+            EXPECT_EQ(bank_calls, (std::vector<std::string>{"第14套"}));
+            EXPECT_TRUE(choice().is_visible());
+            ASSERT_TRUE(rt().Click(choice().Image3));
+        }
+        ASSERT_TRUE(rt().Click(task().Command8));
+        Run([&] {
+            app.form42.Unload();
+            app.form18.Unload();
+        });
+    }
 }
 
 }  // namespace

@@ -5,6 +5,18 @@
 #include "cases/Form31.h"
 #include "cases/SetLoading.h"
 #include "common/Module1.h"
+#include "exam/Form1.h"
+#include "exam/Form12.h"
+#include "exam/Form13.h"
+#include "exam/Form14.h"
+#include "exam/Form15.h"
+#include "exam/Form17.h"
+#include "exam/Form18.h"
+#include "exam/Form26.h"
+#include "exam/Form42.h"
+#include "exam/Form43.h"
+#include "exam/Form46.h"
+#include "exam/Form59.h"
 #include "exam_choice/Form20.h"
 #include "platform/Platform.h"
 #include "shell/Form2.h"
@@ -50,6 +62,18 @@ public:
     Form10 form10{*this};
     Form16 form16{*this};
     Form31 form31{*this};
+    Form59 form59{*this};
+    Form43 form43{*this};
+    Form12 form12{*this};
+    Form13 form13{*this};
+    Form14 form14{*this};
+    Form26 form26{*this};
+    Form42 form42{*this};
+    Form17 form17{*this};
+    Form18 form18{*this};
+    Form15 form15{*this};
+    Form1 form1{*this};
+    Form46 form46{*this};
     Form20 form20{*this};
 };
 

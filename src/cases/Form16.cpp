@@ -42,10 +42,15 @@ void Form16::ShowChoiceEntryForSet()
 // the next case opened writes its own texts.
 void Form16::Form_QueryUnload() { app_.set_loader.ReleaseCaseBank(); }
 
-// The choice bank is released first: still held from the exam start or an
-// earlier entry, it would leave the table as a case or another set left it.
+// At the time-up only the time-up notice answers. Otherwise the choice
+// bank is released first: still held from the exam start or an earlier
+// entry, it would leave the table as a case or another set left it.
 void Form16::Command1_Click()
 {
+    if (app_.form42.is_loaded() && app_.form42.MinutesLeft <= 0) {
+        app_.form18.Show();
+        return;
+    }
     app_.set_loader.ReleaseChoiceBank();
     EnterChoiceSection();
 }

@@ -8,6 +8,9 @@ namespace {
 
 constexpr const char* kLetters[] = {"A", "B", "C", "D"};
 
+// Exact comparison; a slot without a key matches no letter.
+bool IsRightAnswer(const std::string& key, const std::string& letter) { return !key.empty() && key == letter; }
+
 }  // namespace
 
 Form20::Form20(App& app)
@@ -105,6 +108,8 @@ void Form20::Image3_Click()
 
 void Form20::Command1_Click() { app_.form9.Show(); }
 
+// The answer is recorded the same way in both modes; only training judges
+// it. A first answer loads the progress page and the result review hidden.
 void Form20::Option1_Click(int)
 {
     app_.form9.Hide();
@@ -112,9 +117,24 @@ void Form20::Option1_Click(int)
         if (Option1(i).value())
             app_.m.ChosenLetter = kLetters[i];
     }
-    int k = app_.m.CurrentQuestion;
-    if (k >= 1 && k <= kQuestionCount)
+    const std::string letter = app_.m.ChosenLetter;
+    const int k = app_.m.CurrentQuestion;
+    const QuestionTable& table = app_.m.Table;
+    if (k >= 1 && k <= kQuestionCount) {
         MarkAnswered(k);
+        app_.form15.MarkProgressCell(k);
+        app_.form1.Text5(k).set_text(letter);
+        app_.form1.Text4(k).set_text(table.AnswerKey(k));
+        app_.form1.Text3(k).set_text(IsRightAnswer(table.AnswerKey(k), letter) ? "1" : "0");
+    }
+    if (app_.form43.Option1(0).value()) {
+        if (IsRightAnswer(table.AnswerKey(k), letter)) {
+            Label5.set_caption("恭喜您，选择正确！");
+            Command1.set_visible(true);
+        } else {
+            Label5.set_caption("您的选择不正确，请重新选择！");
+        }
+    }
 }
 
 // The same four settings, in the same order, on this sheet and on the
