@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 
+#include "desktop/ExamChoiceArtwork.h"
 #include "desktop/Fonts.h"
 
 namespace boxi::desktop {
@@ -116,6 +117,8 @@ void PaintArtwork(QPainter& painter, const QRect& area, const std::string& key)
         PaintButtonFace(painter, area, QString::fromUtf8("模拟考试  ▶"), QColor(64, 170, 96), QColor(33, 115, 70));
     else if (key == "menu.art")
         PaintMenuArt(painter, area);
+    else if (key == "exam.choice")
+        PaintExamChoiceScreen(painter, area);
     painter.restore();
 }
 

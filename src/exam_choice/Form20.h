@@ -31,7 +31,7 @@ inline ui::Props SheetCell(int k)
 inline ui::Props ChoiceOption(const char* caption, int top, int tab_index)
 {
     return {.caption = caption, .back = ui::colors::kWhite, .font = {.size = 10.5},
-            .rect = {184, top, 800, 33}, .tab_index = tab_index};
+            .rect = {184, top, 800, 33}, .back_style = ui::BackStyle::Transparent, .tab_index = tab_index};
 }
 
 }  // namespace choice_layout
