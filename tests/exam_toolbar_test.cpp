@@ -224,3 +224,62 @@ TEST_F(ExamToolbarTest, the_alarm_windows_close_themselves_and_nothing_else)
 
 }  // namespace
 }  // namespace boxi::testing
+
+namespace boxi::testing {
+namespace {
+
+using Journal = std::vector<std::string>;
+
+class ExamStartToolbarTest : public ExamTest {};
+
+TEST_F(ExamStartToolbarTest, the_start_shows_the_toolbar_before_the_set_loads_and_the_task_window_opens)
+{
+    EnterRules();
+    Run([&] { app.form10.SetCurrentSetName("第5套"); });
+    ASSERT_TRUE(rt().Click(app.form14.Check1));
+    app.set_loader.choice_bank = [&](QuestionTable&, std::string_view name) {
+        fake.Record("choice bank " + std::string(name));
+    };
+    fake.ClearJournal();
+    ASSERT_TRUE(rt().Click(app.form14.Image3));
+    EXPECT_EQ(fake.journal(), (Journal{"load Form42", "SetWindowPos(Form42, HWND_TOPMOST, 0, 0, 0, 0, 3)", "show Form42",
+                                       "choice bank 第5套", "load Form16", "show Form16", "hide Form14", "unload Form14"}));
+}
+
+// An exam left by the review's way out or the title bars keeps its toolbar
+// loaded; the next start replaces it, so every exam counts from 119:60 and
+// still gets its alarm and its time-up.
+TEST_F(ExamStartToolbarTest, a_toolbar_left_from_an_earlier_exam_is_replaced_by_a_fresh_countdown)
+{
+    StartExam("第3套");
+    Advance(kTimeUpAt - 63000);
+    ASSERT_TRUE(app.form17.is_visible());
+    ASSERT_TRUE(rt().Click(app.form17.Command1));
+    // Back to the mode choice without submitting: the login's way out.
+    ASSERT_TRUE(rt().CloseByTitleBar(app.form16));
+    ASSERT_TRUE(app.form42.is_loaded());
+    ASSERT_EQ(app.form42.MinutesLeft, 1);
+    Run([&] { app.form43.Show(); });
+    ASSERT_TRUE(rt().Click(app.form43.Command4));
+    fake.AnswerNextBox(platform::MsgAnswer::Yes);
+    ASSERT_TRUE(rt().Click(app.form12.Image5));
+    ASSERT_TRUE(rt().Click(app.form13.Image4));
+    Advance(100);
+    ASSERT_TRUE(rt().Click(app.form14.Check1));
+    fake.ClearJournal();
+    ASSERT_TRUE(rt().Click(app.form14.Image3));
+    Journal first_steps(fake.journal().begin(), fake.journal().begin() + 4);
+    EXPECT_EQ(first_steps, (Journal{"unload Form42", "load Form42", "SetWindowPos(Form42, HWND_TOPMOST, 0, 0, 0, 0, 3)",
+                                    "show Form42"}));
+    EXPECT_EQ(app.form42.Label5.caption() + ":" + app.form42.Label3.caption(), "119:60");
+    EXPECT_EQ(app.form42.MinutesLeft, 119);
+
+    fake.ClearJournal();
+    fake.AnswerNextBox(platform::MsgAnswer::Ok);
+    Advance(kTimeUpAt);
+    EXPECT_EQ(fake.Entries("show Form17").size(), 1u);
+    EXPECT_EQ(fake.Entries("MsgBox(\"时间已到，考试结束！\"").size(), 1u);
+}
+
+}  // namespace
+}  // namespace boxi::testing

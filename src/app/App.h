@@ -15,6 +15,8 @@
 #include "exam/Form26.h"
 #include "exam/Form42.h"
 #include "exam/Form43.h"
+#include "exam/Form44.h"
+#include "exam/Form45.h"
 #include "exam/Form46.h"
 #include "exam/Form59.h"
 #include "exam_choice/Form20.h"
@@ -74,6 +76,8 @@ public:
     Form15 form15{*this};
     Form1 form1{*this};
     Form46 form46{*this};
+    Form44 form44{*this};
+    Form45 form45{*this};
     Form20 form20{*this};
 };
 

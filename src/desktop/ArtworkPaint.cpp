@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 
+#include "desktop/ExamArtwork.h"
 #include "desktop/ExamChoiceArtwork.h"
 #include "desktop/Fonts.h"
 
@@ -119,6 +120,8 @@ void PaintArtwork(QPainter& painter, const QRect& area, const std::string& key)
         PaintMenuArt(painter, area);
     else if (key == "exam.choice")
         PaintExamChoiceScreen(painter, area);
+    else
+        PaintExamArtwork(painter, area, key);
     painter.restore();
 }
 

@@ -72,10 +72,8 @@ void Form1::Command1_Click()
     Hide();
     Unload();
     CloseExamWindows(app_);
-    ReturnToModeChoice();
+    app_.form43.Show();
 }
-
-void Form1::ReturnToModeChoice() {}
 
 void Form1::Text1_MouseDown(int button, int, int, int) { RightClickGuard(Text1, popmenu, button); }
 

@@ -35,7 +35,7 @@ inline ui::Props Patch(int left, int row)
     return {.back = ui::colors::kWhite, .rect = {left, RowTop(row) + 3, 33, 17}};
 }
 inline ui::Props PatchScore(int row) { return Patch(170, row); }
-inline ui::Props PatchKey(int row) { return Patch(295, row); }
+inline ui::Props PatchKey(int row) { return Patch(296, row); }
 
 }  // namespace review_layout
 
@@ -109,7 +109,6 @@ private:
     void Text1_MouseDown(int button, int shift, int x, int y);
     void Text2_MouseDown(int button, int shift, int x, int y);
     void ShowItem(int k);
-    void ReturnToModeChoice();
 
     App& app_;
 };

@@ -15,7 +15,7 @@ namespace progress_layout {
 // Cells 1 to 20 stand in one row in the choice group; 21, 22 and 23 each
 // in a group of its own below it.
 inline int CellCentreX(int k) { return k <= 20 ? 46 + (k - 1) * 36 : 46; }
-inline int CellCentreY(int k) { return k <= 20 ? 136 : 264 + (k - 21) * 88; }
+inline int CellCentreY(int k) { return k <= 20 ? 136 : 240 + (k - 21) * 88; }
 
 inline ui::Props Cell(int k)
 {

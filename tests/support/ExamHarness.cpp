@@ -1,7 +1,5 @@
 #include "support/ExamHarness.h"
 
-#include "cases/SetLoading.h"
-
 namespace boxi::testing {
 
 std::string StandInQuestion(int set, int slot)
@@ -31,16 +29,26 @@ ExamTest::ExamTest()
     };
 }
 
-void ExamTest::StartExam(const std::string& set)
+void ExamTest::EnterRules()
 {
     StartFresh();
-    Run([&] {
-        app.form10.SetCurrentSetName(set);
-        app.form10.Hide();
-        app.form42.Show();
-        app.LoadCurrentSet(SetLoadUse::ExamStarting);
-        app.form16.Show();
-    });
+    ASSERT_TRUE(rt().Click(app.form8.Image2));
+    ASSERT_TRUE(rt().Click(app.form59.Command4));
+    ASSERT_TRUE(rt().Click(app.form43.Option1(1)));
+    ASSERT_TRUE(rt().Click(app.form43.Command4));
+    fake.AnswerNextBox(platform::MsgAnswer::Yes);
+    ASSERT_TRUE(rt().Click(app.form12.Image5));
+    ASSERT_TRUE(rt().Click(app.form13.Image4));
+    Advance(100);
+}
+
+void ExamTest::StartExam(const std::string& set)
+{
+    EnterRules();
+    Run([&] { app.form10.SetCurrentSetName(set); });
+    ASSERT_TRUE(rt().Click(app.form14.Check1));
+    ASSERT_TRUE(rt().Click(app.form14.Image3));
+    ASSERT_TRUE(app.form42.is_visible());
     fake.ClearJournal();
 }
 

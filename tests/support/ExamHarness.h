@@ -17,9 +17,12 @@ class ExamTest : public AppTest {
 protected:
     ExamTest();
 
-    // Starts the program and an exam on `set`: the toolbar, the set loaded
-    // for the exam and the task window, as the rules page's start leaves
-    // them. The journal is cleared and the clock stands at the toolbar's load.
+    // From the portal through exam mode, the login and the confirmation to
+    // the rules page, after its draw.
+    void EnterRules();
+    // Starts the program and an exam on `set` through the rules page: the
+    // toolbar, the set loaded and the task window. The journal is cleared
+    // and the clock stands at the toolbar's load.
     void StartExam(const std::string& set = "第3套");
     // What the choice section does for an answer to question k: marks the
     // progress cell.
