@@ -204,8 +204,11 @@ std::optional<Event> DrawEvent(Session& session, std::mt19937_64& random)
 {
     auto pick = [&random](size_t n) { return static_cast<size_t>(random() % n); };
     ui::Runtime& runtime = session.rt();
-    if (pick(50) == 0)
-        return Event{.kind = Event::Kind::Advance, .number = static_cast<int>(pick(4) == 0 ? 70000 : pick(3000) + 1)};
+    if (pick(50) == 0) {
+        // Now and then a long wait, in which the exam's two hours run out.
+        int ms = pick(4) != 0 ? static_cast<int>(pick(3000) + 1) : pick(6) == 0 ? 7600000 : 70000;
+        return Event{.kind = Event::Kind::Advance, .number = ms};
+    }
 
     std::vector<ui::Window*> visible;
     for (ui::Window* window : runtime.windows()) {
@@ -250,8 +253,10 @@ std::optional<Event> DrawEvent(Session& session, std::mt19937_64& random)
     case ControlKind::ComboBox: {
         size_t count = control.peek().items.size();
         if (control.kind() == ControlKind::ComboBox && pick(3) == 0) {
+            // Half the names typed into a combo are case and set names.
+            static const std::vector<std::string> names = {"第3套", "第12套", "第20套", "第27套", "实例8"};
             event.kind = Event::Kind::Type;
-            event.text = inputs[pick(inputs.size())];
+            event.text = pick(2) == 0 ? names[pick(names.size())] : inputs[pick(inputs.size())];
         } else if (count > 0) {
             event.kind = Event::Kind::Select;
             event.number = static_cast<int>(pick(count));
