@@ -6,6 +6,7 @@
 
 #include "app/App.h"
 #include "banks/CaseBank.h"
+#include "platform/FakePlatform.h"
 
 namespace boxi::bench {
 namespace {
@@ -76,6 +77,59 @@ void AnswerRight(App& app, int)
     Rt(app).Click(app.form20.Option1(0));
 }
 
+// The exam road: exam mode, the login, the confirmation and the rules page,
+// ticked; the login's question is answered yes.
+void ToRulesFromModeChoice(App& app)
+{
+    Rt(app).Click(app.form43.Option1(1));
+    Rt(app).Click(app.form43.Command4);
+    Rt(app).Click(app.form12.Image5);
+    Rt(app).Click(app.form13.Image4);
+    Rt(app).Click(app.form14.Check1);
+}
+
+void ToRules(App& app)
+{
+    Rt(app).Click(app.form8.Image2);
+    Rt(app).Click(app.form59.Command4);
+    ToRulesFromModeChoice(app);
+}
+
+void ToExam(App& app)
+{
+    ToRules(app);
+    Rt(app).Click(app.form14.Image3);
+}
+
+void ToProgressPage(App& app)
+{
+    ToExam(app);
+    Rt(app).Click(app.form42.Label8);
+}
+
+void ToReview(App& app)
+{
+    ToProgressPage(app);
+    Rt(app).Click(app.form15.Command1);
+}
+
+// From the review out to the mode choice and into a fresh exam.
+void ExamAgainFromReview(App& app)
+{
+    Rt(app).Click(app.form1.Command1);
+    ToRulesFromModeChoice(app);
+    Rt(app).Click(app.form14.Image3);
+}
+
+// The handovers run on the recording platform: its clock moves only here.
+void WaitOnVirtualClock(App& app, std::int64_t ms)
+{
+    if (auto* fake = dynamic_cast<platform::FakePlatform*>(&app.platform())) {
+        fake->now_ms += ms;
+        Rt(app).FireDueTimers(fake->now_ms);
+    }
+}
+
 void Nothing(App&) {}
 
 // Each chapter in turn, never the one already chosen.
@@ -93,7 +147,7 @@ ui::Window& Win(App& app)
     return app.*Member;
 }
 
-const std::array<Handover, 20> kHandovers = {{
+const std::array<Handover, 26> kHandovers = {{
     {"portal -> course menu", Nothing, nullptr, [](App& app, int) { ToMenu(app); }, Win<&App::form60>,
      [](App& app) { Rt(app).Click(app.form60.Command7); }},
     {"course menu -> chapter study", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command2); },
@@ -137,6 +191,43 @@ const std::array<Handover, 20> kHandovers = {{
      [](App& app) { Rt(app).Click(app.form9.Command2); }},
     {"choice window -> task window", ToChoiceWindow, nullptr, [](App& app, int) { Rt(app).Click(app.form20.Image3); },
      Win<&App::form16>, [](App& app) { Rt(app).Click(app.form16.Command1); }},
+    {"rules page -> exam (toolbar, task window)", ToRules, nullptr,
+     [](App& app, int) { Rt(app).Click(app.form14.Image3); }, Win<&App::form16>,
+     [](App& app) {
+         Rt(app).Click(app.form42.Label8);
+         Rt(app).Click(app.form15.Command1);
+         Rt(app).Click(app.form1.Command1);
+         ToRulesFromModeChoice(app);
+     }},
+    {"toolbar: hide or show the task", ToExam, nullptr, [](App& app, int) { Rt(app).Click(app.form42.Label6); },
+     Win<&App::form42>, nullptr},
+    {"toolbar: submit -> progress page", ToExam, nullptr, [](App& app, int) { Rt(app).Click(app.form42.Label8); },
+     Win<&App::form15>, [](App& app) { Rt(app).Click(app.form15.Command2); }},
+    {"progress page: confirm -> review", ToProgressPage, nullptr,
+     [](App& app, int) { Rt(app).Click(app.form15.Command1); }, Win<&App::form1>,
+     [](App& app) {
+         ExamAgainFromReview(app);
+         Rt(app).Click(app.form42.Label8);
+     }},
+    {"review: exit -> mode choice", ToReview, nullptr, [](App& app, int) { Rt(app).Click(app.form1.Command1); },
+     Win<&App::form43>,
+     [](App& app) {
+         ToRulesFromModeChoice(app);
+         Rt(app).Click(app.form14.Image3);
+         Rt(app).Click(app.form42.Label8);
+         Rt(app).Click(app.form15.Command1);
+     }},
+    {"submission lock: password -> review", ToProgressPage,
+     [](App& app, int) {
+         Rt(app).Click(app.form15.Command3);
+         WaitOnVirtualClock(app, 5000);
+         Rt(app).Type(app.form46.Text1, "58143");
+     },
+     [](App& app, int) { Rt(app).Click(app.form46.Command1); }, Win<&App::form1>,
+     [](App& app) {
+         ExamAgainFromReview(app);
+         Rt(app).Click(app.form42.Label8);
+     }},
 }};
 
 const std::array<WalkStep, 11> kWalk = {{

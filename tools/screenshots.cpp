@@ -55,23 +55,12 @@ void Advance(boxi::App& app, boxi::platform::FakePlatform& platform, std::int64_
     platform.now_ms = target;
 }
 
-// From the case chooser to the portal, through an exam on the virtual clock
-// to its review, then the written-exam draw.
+// From the ticked rules page through an exam on the virtual clock to its
+// review, then the written-exam draw.
 void ShootTimedExam(boxi::App& app, boxi::platform::FakePlatform& platform, Shooter& shoot)
 {
     auto& rt = app.runtime();
-    rt.Click(app.form10.Command1);
-    rt.Click(app.form60.Command7);
-    rt.Click(app.form8.Image2);
-    rt.Click(app.form59.Command4);
-    shoot.Shot(app.form43, "written-exam-button");
-    rt.Click(app.form43.Option1(1));
-    rt.Click(app.form43.Command4);
-    rt.Click(app.form12.Image5);
-    rt.Click(app.form13.Image4);
-    Advance(app, platform, 100);
     rt.Run([&] { app.form10.SetCurrentSetName("第3套"); });
-    rt.Click(app.form14.Check1);
     rt.Click(app.form14.Image3);
     shoot.Shot(app.form42, "start");
     Advance(app, platform, 63000);
@@ -225,6 +214,29 @@ int main(int argc, char** argv)
         app.form15.Unload();
         app.form1.Unload();
     });
+    rt.Click(app.form10.Command1);
+
+    // The exam entry: start window, syllabus, mode choice in both modes,
+    // login, confirmation, rules page unticked and ticked.
+    rt.Click(app.form60.Command9);
+    shoot.Shot(app.form26, "");
+    rt.CloseByTitleBar(app.form26);
+    rt.Click(app.form60.Command7);
+    rt.Click(app.form8.Image2);
+    shoot.Shot(app.form59, "");
+    rt.Click(app.form59.Command4);
+    shoot.Shot(app.form43, "training");
+    rt.Click(app.form43.Option1(1));
+    shoot.Shot(app.form43, "exam");
+    rt.Click(app.form43.Command4);
+    shoot.Shot(app.form12, "");
+    platform.AnswerNextBox(boxi::platform::MsgAnswer::Yes);
+    rt.Click(app.form12.Image5);
+    shoot.Shot(app.form13, "");
+    rt.Click(app.form13.Image4);
+    shoot.Shot(app.form14, "unticked");
+    rt.Click(app.form14.Check1);
+    shoot.Shot(app.form14, "ticked");
     ShootTimedExam(app, platform, shoot);
     return shoot.failures() == 0 ? 0 : 1;
 }

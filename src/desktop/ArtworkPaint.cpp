@@ -9,6 +9,7 @@
 #include "desktop/ExamArtwork.h"
 #include "desktop/ExamChoiceArtwork.h"
 #include "desktop/Fonts.h"
+#include "desktop/TimedExamArtwork.h"
 
 namespace boxi::desktop {
 namespace {
@@ -120,8 +121,8 @@ void PaintArtwork(QPainter& painter, const QRect& area, const std::string& key)
         PaintMenuArt(painter, area);
     else if (key == "exam.choice")
         PaintExamChoiceScreen(painter, area);
-    else
-        PaintExamArtwork(painter, area, key);
+    else if (!PaintExamArtwork(painter, area, key))
+        PaintTimedExamArtwork(painter, area, key);
     painter.restore();
 }
 

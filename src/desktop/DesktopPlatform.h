@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QString>
+
+#include <string>
+
 namespace boxi::platform {
 class LinuxPlatform;
 }
@@ -12,5 +16,9 @@ class Renderer;
 // above every window, pop-up menus at the pointer, failure notices and the
 // end of the program.
 void ConnectDesktop(platform::LinuxPlatform& platform, Renderer& renderer);
+
+// The text a message box shows for `text`: very long lines and very many
+// lines cut short, so the box always fits on the screen.
+QString ShownMessageText(const std::string& text);
 
 }  // namespace boxi::desktop

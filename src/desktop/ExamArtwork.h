@@ -7,9 +7,9 @@
 
 namespace boxi::desktop {
 
-// The screen pictures of the timed exam: the toolbar strip, the progress
-// page and the result table. Draws `key` into `area` and returns true when
-// it is one of them.
+// The pictures of the exam simulation: the start window's artwork and the
+// screen pictures of the login, the confirmation page and the rules page.
+// Returns false, drawing nothing, for a key that is not one of them.
 bool PaintExamArtwork(QPainter& painter, const QRect& area, const std::string& key);
 
 }  // namespace boxi::desktop

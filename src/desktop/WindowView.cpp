@@ -285,6 +285,8 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
     Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint;
     if (props.border_style == ui::BorderStyle::None)
         flags = Qt::Window | Qt::FramelessWindowHint;
+    if (props.border_style == ui::BorderStyle::Sizable && props.max_button)
+        flags |= Qt::WindowMaximizeButtonHint;
     setWindowFlags(flags);
 
     BuildMenuBar();
@@ -292,7 +294,14 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
     client_->setObjectName("client");
     const int top = menu_bar_ ? menu_bar_->sizeHint().height() : 0;
     client_->setGeometry(0, top, props.client_width, props.client_height);
-    setFixedSize(props.client_width, props.client_height + top);
+    if (props.border_style == ui::BorderStyle::Sizable) {
+        // Resizing and maximising move no control: the client area only
+        // grows with the window, so its background fills what is new.
+        resize(props.client_width, props.client_height + top);
+        setMinimumSize(120, top + 40);
+    } else {
+        setFixedSize(props.client_width, props.client_height + top);
+    }
 
     for (ui::Control* control : window.controls()) {
         if (QWidget* widget = Create(*control)) {
@@ -677,6 +686,14 @@ void WindowView::SetTopmost()
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (shown)
         show();
+}
+
+void WindowView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const ui::WindowProps& props = window_.peek();
+    const int top = menu_bar_ ? menu_bar_->sizeHint().height() : 0;
+    client_->resize(std::max(props.client_width, width()), std::max(props.client_height, height() - top));
 }
 
 void WindowView::closeEvent(QCloseEvent* event)

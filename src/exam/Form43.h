@@ -22,8 +22,8 @@ public:
     ui::Frame Frame1{this, "Frame1", {.rect = {8, 8, 584, 404}}};
     ui::Frame Frame3{this, "Frame3", {.rect = {16, 14, 552, 324}}, &Frame1};
     ui::Frame Frame4{this, "Frame4", {.rect = {16, 14, 520, 100}}, &Frame3};
-    ui::Label Label1{this, "Label1", {.caption = "MS Office高级应用（二级） 采取无纸化考试        考试时间：120分钟", .fore = ui::Color::Rgb(0, 64, 128), .font = {.size = 10.5, .bold = true}, .rect = {16, 8, 360, 42}}, &Frame4};
-    ui::Label Label3{this, "Label3", {.caption = "系统环境：操作系统：Windows 7" + std::string(27, ' ') + "办公软件：Microsoft Office 2010", .fore = ui::Color::Rgb(0, 64, 128), .font = {.size = 10.5}, .rect = {16, 52, 360, 42}}, &Frame4};
+    ui::Label Label1{this, "Label1", {.caption = "MS Office高级应用（二级） 采取无纸化考试        考试时间：120分钟", .fore = ui::Color::Rgb(0, 64, 128), .font = {.size = 10.5, .bold = true}, .rect = {16, 8, 300, 42}}, &Frame4};
+    ui::Label Label3{this, "Label3", {.caption = "系统环境：操作系统：Windows 7" + std::string(27, ' ') + "办公软件：Microsoft Office 2010", .fore = ui::Color::Rgb(0, 64, 128), .font = {.size = 10.5}, .rect = {16, 52, 300, 42}}, &Frame4};
     ui::Frame Frame2{this, "Frame2", {.caption = "学习模式", .font = {.size = 10.5}, .rect = {16, 124, 520, 70}}, &Frame3};
     ui::ControlArray<ui::OptionButton> Option1{this, "Option1", {
         {0, {.caption = "训练模式", .font = {.size = 12, .bold = true}, .rect = {72, 28, 140, 30}, .tab_index = 0}},

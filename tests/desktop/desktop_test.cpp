@@ -1,6 +1,7 @@
 // The desktop front end on the offscreen platform: the model drives the
 // widgets and the learner's input reaches the model.
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -11,6 +12,7 @@
 
 #include "app/App.h"
 #include "desktop/ArtworkData.h"
+#include "desktop/DesktopPlatform.h"
 #include "desktop/Renderer.h"
 #include "desktop/WindowView.h"
 #include "platform/FakePlatform.h"
@@ -168,6 +170,74 @@ TEST_F(DesktopTest, a_guarded_text_box_sends_its_right_press_to_the_model)
     QApplication::processEvents();
     EXPECT_EQ(fake.Entries("PopupMenu").size(), 1u);
     EXPECT_EQ(app.form9.Text1.text(), "steps");
+}
+
+TEST_F(DesktopTest, the_syllabus_window_resizes_and_maximises_with_its_text_box_in_place)
+{
+    app.Start();
+    app.runtime().Run([&] { app.form26.Show(); });
+    desktop::WindowView* view = renderer.ViewOf(app.form26);
+    ASSERT_NE(view, nullptr);
+    auto* box = Widget<QPlainTextEdit>(app.form26, "Text1");
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(view->minimumSize(), view->maximumSize());
+    EXPECT_TRUE(view->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(box->isReadOnly());
+    const QRect before = box->geometry();
+    view->resize(1000, 800);
+    QApplication::processEvents();
+    EXPECT_EQ(box->geometry(), before);
+    EXPECT_GE(view->findChild<QWidget*>("client")->width(), 1000);
+    view->resize(300, 200);
+    QApplication::processEvents();
+    EXPECT_EQ(box->geometry(), before);
+}
+
+TEST_F(DesktopTest, a_message_box_shows_a_huge_text_cut_short)
+{
+    const std::string typed(1 << 20, '4');
+    const QString shown = desktop::ShownMessageText("准考证号：" + typed + "不存在，退出登录系统吗？");
+    EXPECT_LT(shown.size(), 200);
+    EXPECT_TRUE(shown.startsWith(QString::fromUtf8("准考证号：4444")));
+    std::string many;
+    for (int i = 0; i < 5000; ++i)
+        many += "行\n";
+    EXPECT_LE(desktop::ShownMessageText(many).count(QChar('\n')), 30);
+    const std::string four_lines = "您输入的准考证号是：418203957614\n您的姓名是：模拟者\n您的身份证号是：******************\n请问是否正确？";
+    EXPECT_EQ(desktop::ShownMessageText(four_lines), QString::fromStdString(four_lines));
+}
+
+// Each click area lies on its pictured button: the picture inside the
+// area's edges is not the background just below it.
+TEST_F(DesktopTest, exam_click_areas_lie_over_the_pictured_buttons_and_the_check_box_shows_only_its_box)
+{
+    app.Start();
+    struct Area {
+        ui::Window* window;
+        ui::Image* picture;
+        ui::Control* area;
+    };
+    const Area areas[] = {
+        {&app.form12, &app.form12.Image1, &app.form12.Image5}, {&app.form12, &app.form12.Image1, &app.form12.Image4},
+        {&app.form13, &app.form13.Image1, &app.form13.Image4}, {&app.form13, &app.form13.Image1, &app.form13.Image3},
+        {&app.form13, &app.form13.Image1, &app.form13.Image2}, {&app.form14, &app.form14.Image1, &app.form14.Image3},
+        {&app.form14, &app.form14.Image1, &app.form14.Image4},
+    };
+    for (const Area& a : areas) {
+        SCOPED_TRACE(a.window->name() + "." + a.area->name());
+        const ui::Props& picture = a.picture->design();
+        QImage image = desktop::PrerenderedArtwork(picture.picture, QSize(picture.rect.width, picture.rect.height), 1.0);
+        ASSERT_FALSE(image.isNull());
+        const ui::Rect r = a.area->design().rect;
+        const QColor outside = image.pixelColor(r.left + r.width / 2, r.top + r.height + 6);
+        EXPECT_NE(image.pixelColor(r.left + 6, r.top + r.height / 2), outside);
+        EXPECT_NE(image.pixelColor(r.left + r.width - 7, r.top + r.height / 2), outside);
+        EXPECT_NE(image.pixelColor(r.left + r.width / 2, r.top + 3), outside);
+    }
+    app.runtime().Run([&] { app.form14.Show(); });
+    auto* check = Widget<QCheckBox>(app.form14, "Check1");
+    ASSERT_NE(check, nullptr);
+    EXPECT_LE(check->width(), 20);
 }
 
 }  // namespace

@@ -204,9 +204,9 @@ std::optional<Event> DrawEvent(Session& session, std::mt19937_64& random)
 {
     auto pick = [&random](size_t n) { return static_cast<size_t>(random() % n); };
     ui::Runtime& runtime = session.rt();
+    // Now and then a long wait: a whole exam time, alarm and time-up included.
     if (pick(50) == 0) {
-        // Now and then a long wait, in which the exam's two hours run out.
-        int ms = pick(4) != 0 ? static_cast<int>(pick(3000) + 1) : pick(6) == 0 ? 7600000 : 70000;
+        const int ms = pick(16) == 0 ? 7600000 : pick(4) == 0 ? 70000 : static_cast<int>(pick(3000) + 1);
         return Event{.kind = Event::Kind::Advance, .number = ms};
     }
 
@@ -217,7 +217,12 @@ std::optional<Event> DrawEvent(Session& session, std::mt19937_64& random)
     }
     if (visible.empty())
         return std::nullopt;
+    // A learner mostly works in the window in front, and now and then
+    // turns to any other window on screen.
     ui::Window* window = visible[pick(visible.size())];
+    if (pick(2) == 0)
+        window = *std::max_element(visible.begin(), visible.end(),
+                                   [](const ui::Window* a, const ui::Window* b) { return a->z_order() < b->z_order(); });
     if (pick(200) == 0)
         return Event{.kind = Event::Kind::Close, .window = window->name()};
 
@@ -316,6 +321,10 @@ const std::vector<std::string>& BadInputs()
         " 实例8",
         "第3套",
         "操作题（第5套）",
+        "418203957614",
+        " 418203957614",
+        "418203957615",
+        "58143",
     };
     return inputs;
 }

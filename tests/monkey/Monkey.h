@@ -46,7 +46,8 @@ std::vector<Event> Shrink(std::vector<Event> events, bool fail_platform_calls);
 
 // The inputs tried in every editable box: empty, very long, control
 // characters, lone CR and LF, characters outside code page 936 and the BMP,
-// right-to-left text, format and markup look-alikes, and set names.
+// right-to-left text, format and markup look-alikes, set names, and the
+// admission number with near misses, and the proctor's password.
 const std::vector<std::string>& BadInputs();
 
 }  // namespace boxi::monkey

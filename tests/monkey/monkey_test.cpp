@@ -60,12 +60,15 @@ TEST(MonkeyCoverage, the_walks_reach_every_window_the_learner_can_reach)
 {
     std::set<std::string> shown;
     for (std::uint64_t seed : {1u, 2u, 3u, 20261210u}) {
-        for (const auto& entry : RandomWalk({.seed = seed, .events = 4000}).journal) {
+        // Long enough walks for the deepest road: exam mode, login, confirmation, rules page.
+        for (const auto& entry : RandomWalk({.seed = seed, .events = 12000}).journal) {
             if (entry.rfind("show ", 0) == 0)
                 shown.insert(entry.substr(5));
         }
     }
-    for (const char* window : {"Form8", "Form60", "Form2", "Form7", "Form9", "Form10", "Form16", "Form31", "Form20"})
+    for (const char* window : {"Form8", "Form60", "Form2", "Form7", "Form9", "Form10", "Form16", "Form31", "Form59", "Form43",
+                               "Form12", "Form13", "Form14", "Form26",
+                               "Form42", "Form17", "Form15", "Form1", "Form46", "Form44", "Form45", "Form20"})
         EXPECT_TRUE(shown.count(window)) << window << " was never on screen";
 }
 
