@@ -7,6 +7,7 @@
 #include "app/App.h"
 #include "banks/CaseBank.h"
 #include "platform/FakePlatform.h"
+#include "platform/LinuxPlatform.h"
 
 namespace boxi::bench {
 namespace {
@@ -45,6 +46,25 @@ void ToTaskWindow(App& app)
     Rt(app).Click(app.form10.Command2);
 }
 
+void ToUnitTest(App& app)
+{
+    ToMenu(app);
+    Rt(app).Click(app.form60.Command10);
+}
+
+void ToSheet(App& app)
+{
+    ToUnitTest(app);
+    Rt(app).Click(app.form4.Command1);
+}
+
+// Closed and opened again, so the next answer is the first of a test.
+void ReopenUnitTest(App& app)
+{
+    Rt(app).Click(app.form4.Command2);
+    Rt(app).Click(app.form60.Command10);
+}
+
 // The task window of an exam set with choice questions, in training.
 void ToChoiceTask(App& app)
 {
@@ -77,27 +97,83 @@ void AnswerRight(App& app, int)
     Rt(app).Click(app.form20.Option1(0));
 }
 
-// The exam road: exam mode, the login, the confirmation and the rules page,
-// ticked; the login's question is answered yes.
-void ToRulesFromModeChoice(App& app)
+void Nothing(App&) {}
+
+// The exam road: from the portal's exam picture to the rules page.
+void ToExamStart(App& app) { Rt(app).Click(app.form8.Image2); }
+
+void ToModeChoice(App& app)
+{
+    ToExamStart(app);
+    Rt(app).Click(app.form59.Command4);
+}
+
+void ToLogin(App& app)
+{
+    ToModeChoice(app);
+    Rt(app).Click(app.form43.Option1(1));
+    Rt(app).Click(app.form43.Command4);
+}
+
+// The login's confirmation box is answered Yes; in the program itself the
+// bench answers it at once instead of waiting for a click.
+void AnswerYes(App& app)
+{
+    if (auto* linux_platform = dynamic_cast<platform::LinuxPlatform*>(&app.platform()))
+        linux_platform->on_message_box = [](const platform::MessageBoxRequest&) { return platform::MsgAnswer::Yes; };
+}
+
+void ToConfirmation(App& app)
+{
+    ToLogin(app);
+    AnswerYes(app);
+    Rt(app).Click(app.form12.Image5);
+}
+
+void ToRules(App& app)
+{
+    ToConfirmation(app);
+    Rt(app).Click(app.form13.Image4);
+}
+
+// A drawn set with choice questions, and "已阅读" ticked.
+void ReadyToStart(App& app)
+{
+    Rt(app).Run([&app] { app.form10.SetCurrentSetName("第3套"); });
+    if (app.form14.Check1.peek().value == 0)
+        Rt(app).Click(app.form14.Check1);
+}
+
+// From the task window of an exam back to a fresh rules page: chooser,
+// course menu, portal, exam start, the mode choice kept in exam mode.
+void BackToRules(App& app)
+{
+    Rt(app).Click(app.form16.Command8);
+    Rt(app).Click(app.form10.Command1);
+    Rt(app).Click(app.form60.Command7);
+    ToExamStart(app);
+    Rt(app).Click(app.form59.Command4);
+    Rt(app).Click(app.form43.Command4);
+    Rt(app).Click(app.form12.Image5);
+    Rt(app).Click(app.form13.Image4);
+}
+
+// Exam mode again from the mode choice, through the login and the
+// confirmation to the rules page, ticked, and the start.
+void ExamAgainFromModeChoice(App& app)
 {
     Rt(app).Click(app.form43.Option1(1));
     Rt(app).Click(app.form43.Command4);
     Rt(app).Click(app.form12.Image5);
     Rt(app).Click(app.form13.Image4);
-    Rt(app).Click(app.form14.Check1);
-}
-
-void ToRules(App& app)
-{
-    Rt(app).Click(app.form8.Image2);
-    Rt(app).Click(app.form59.Command4);
-    ToRulesFromModeChoice(app);
+    ReadyToStart(app);
+    Rt(app).Click(app.form14.Image3);
 }
 
 void ToExam(App& app)
 {
     ToRules(app);
+    ReadyToStart(app);
     Rt(app).Click(app.form14.Image3);
 }
 
@@ -113,12 +189,12 @@ void ToReview(App& app)
     Rt(app).Click(app.form15.Command1);
 }
 
-// From the review out to the mode choice and into a fresh exam.
-void ExamAgainFromReview(App& app)
+// From the review out to the mode choice, into a fresh exam and its page.
+void ProgressPageAgainFromReview(App& app)
 {
     Rt(app).Click(app.form1.Command1);
-    ToRulesFromModeChoice(app);
-    Rt(app).Click(app.form14.Image3);
+    ExamAgainFromModeChoice(app);
+    Rt(app).Click(app.form42.Label8);
 }
 
 // The handovers run on the recording platform: its clock moves only here.
@@ -129,8 +205,6 @@ void WaitOnVirtualClock(App& app, std::int64_t ms)
         Rt(app).FireDueTimers(fake->now_ms);
     }
 }
-
-void Nothing(App&) {}
 
 // Each chapter in turn, never the one already chosen.
 void ChooseChapter(App& app, int round) { Rt(app).Select(app.form2.List1, (round + 1) % 6); }
@@ -147,7 +221,7 @@ ui::Window& Win(App& app)
     return app.*Member;
 }
 
-const std::array<Handover, 26> kHandovers = {{
+const std::array<Handover, 39> kHandovers = {{
     {"portal -> course menu", Nothing, nullptr, [](App& app, int) { ToMenu(app); }, Win<&App::form60>,
      [](App& app) { Rt(app).Click(app.form60.Command7); }},
     {"course menu -> chapter study", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command2); },
@@ -177,6 +251,64 @@ const std::array<Handover, 26> kHandovers = {{
      Win<&App::form60>, [](App& app) { Rt(app).Click(app.form60.Command4); }},
     {"course menu -> portal", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command7); },
      Win<&App::form8>, ToMenu},
+    {"course menu -> unit test", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command10); },
+     Win<&App::form4>, [](App& app) { Rt(app).Click(app.form4.Command2); }},
+    {"first answer (sheet loads)", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.Optbutton(0)); },
+     Win<&App::form4>, ReopenUnitTest},
+    {"unit test -> sheet (evaluation)", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.Command1); },
+     Win<&App::form3>, [](App& app) { Rt(app).Click(app.form3.Command5); }},
+    {"sheet -> unit test", ToSheet, nullptr, [](App& app, int) { Rt(app).Click(app.form3.Command5); },
+     Win<&App::form4>, [](App& app) { Rt(app).Click(app.form4.Command1); }},
+    {"choose a unit", ToUnitTest, nullptr, [](App& app, int round) { Rt(app).Select(app.form4.Combo1, round % 8); },
+     Win<&App::form4>, nullptr},
+    {"next question", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.cmd(1)); }, Win<&App::form4>,
+     [](App& app) { Rt(app).Click(app.form4.cmd(0)); }},
+    {"unit test -> course menu", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.Command2); },
+     Win<&App::form60>, [](App& app) { Rt(app).Click(app.form60.Command10); }},
+    {"portal -> exam start", Nothing, nullptr, [](App& app, int) { ToExamStart(app); }, Win<&App::form59>,
+     [](App& app) { Rt(app).CloseByTitleBar(app.form59); }},
+    {"exam start -> syllabus", ToExamStart, nullptr, [](App& app, int) { Rt(app).Click(app.form59.Command1); },
+     Win<&App::form26>, [](App& app) { Rt(app).CloseByTitleBar(app.form26); }},
+    {"exam start -> mode choice", ToExamStart, nullptr, [](App& app, int) { Rt(app).Click(app.form59.Command4); },
+     Win<&App::form43>,
+     [](App& app) {
+         Rt(app).CloseByTitleBar(app.form43);
+         ToExamStart(app);
+     }},
+    {"mode choice -> login (exam mode)", ToModeChoice, [](App& app, int) { Rt(app).Click(app.form43.Option1(1)); },
+     [](App& app, int) { Rt(app).Click(app.form43.Command4); }, Win<&App::form12>,
+     [](App& app) { Rt(app).Click(app.form12.Image4); }},
+    {"login -> confirmation", ToLogin, nullptr, [](App& app, int) { Rt(app).Click(app.form12.Image5); },
+     Win<&App::form13>, [](App& app) { Rt(app).Click(app.form13.Image3); }},
+    {"confirmation -> rules page", ToConfirmation, nullptr, [](App& app, int) { Rt(app).Click(app.form13.Image4); },
+     Win<&App::form14>,
+     [](App& app) {
+         Rt(app).Click(app.form14.Image4);
+         Rt(app).Click(app.form43.Command4);
+         Rt(app).Click(app.form12.Image5);
+     }},
+    {"rules page -> task window (exam start)", ToRules, [](App& app, int) { ReadyToStart(app); },
+     [](App& app, int) { Rt(app).Click(app.form14.Image3); }, Win<&App::form16>, BackToRules},
+    {"toolbar: hide or show the task", ToExam, nullptr, [](App& app, int) { Rt(app).Click(app.form42.Label6); },
+     Win<&App::form42>, nullptr},
+    {"toolbar: submit -> progress page", ToExam, nullptr, [](App& app, int) { Rt(app).Click(app.form42.Label8); },
+     Win<&App::form15>, [](App& app) { Rt(app).Click(app.form15.Command2); }},
+    {"progress page: confirm -> review", ToProgressPage, nullptr,
+     [](App& app, int) { Rt(app).Click(app.form15.Command1); }, Win<&App::form1>, ProgressPageAgainFromReview},
+    {"review: exit -> mode choice", ToReview, nullptr, [](App& app, int) { Rt(app).Click(app.form1.Command1); },
+     Win<&App::form43>,
+     [](App& app) {
+         ExamAgainFromModeChoice(app);
+         Rt(app).Click(app.form42.Label8);
+         Rt(app).Click(app.form15.Command1);
+     }},
+    {"submission lock: password -> review", ToProgressPage,
+     [](App& app, int) {
+         Rt(app).Click(app.form15.Command3);
+         WaitOnVirtualClock(app, 5000);
+         Rt(app).Type(app.form46.Text1, "58143");
+     },
+     [](App& app, int) { Rt(app).Click(app.form46.Command1); }, Win<&App::form1>, ProgressPageAgainFromReview},
     {"task window -> choice window", ToChoiceTask, nullptr, [](App& app, int) { Rt(app).Click(app.form16.Command1); },
      Win<&App::form20>, [](App& app) { Rt(app).Click(app.form20.Image3); }},
     {"choice: jump to a question", ToChoiceWindow, nullptr,
@@ -191,46 +323,9 @@ const std::array<Handover, 26> kHandovers = {{
      [](App& app) { Rt(app).Click(app.form9.Command2); }},
     {"choice window -> task window", ToChoiceWindow, nullptr, [](App& app, int) { Rt(app).Click(app.form20.Image3); },
      Win<&App::form16>, [](App& app) { Rt(app).Click(app.form16.Command1); }},
-    {"rules page -> exam (toolbar, task window)", ToRules, nullptr,
-     [](App& app, int) { Rt(app).Click(app.form14.Image3); }, Win<&App::form16>,
-     [](App& app) {
-         Rt(app).Click(app.form42.Label8);
-         Rt(app).Click(app.form15.Command1);
-         Rt(app).Click(app.form1.Command1);
-         ToRulesFromModeChoice(app);
-     }},
-    {"toolbar: hide or show the task", ToExam, nullptr, [](App& app, int) { Rt(app).Click(app.form42.Label6); },
-     Win<&App::form42>, nullptr},
-    {"toolbar: submit -> progress page", ToExam, nullptr, [](App& app, int) { Rt(app).Click(app.form42.Label8); },
-     Win<&App::form15>, [](App& app) { Rt(app).Click(app.form15.Command2); }},
-    {"progress page: confirm -> review", ToProgressPage, nullptr,
-     [](App& app, int) { Rt(app).Click(app.form15.Command1); }, Win<&App::form1>,
-     [](App& app) {
-         ExamAgainFromReview(app);
-         Rt(app).Click(app.form42.Label8);
-     }},
-    {"review: exit -> mode choice", ToReview, nullptr, [](App& app, int) { Rt(app).Click(app.form1.Command1); },
-     Win<&App::form43>,
-     [](App& app) {
-         ToRulesFromModeChoice(app);
-         Rt(app).Click(app.form14.Image3);
-         Rt(app).Click(app.form42.Label8);
-         Rt(app).Click(app.form15.Command1);
-     }},
-    {"submission lock: password -> review", ToProgressPage,
-     [](App& app, int) {
-         Rt(app).Click(app.form15.Command3);
-         WaitOnVirtualClock(app, 5000);
-         Rt(app).Type(app.form46.Text1, "58143");
-     },
-     [](App& app, int) { Rt(app).Click(app.form46.Command1); }, Win<&App::form1>,
-     [](App& app) {
-         ExamAgainFromReview(app);
-         Rt(app).Click(app.form42.Label8);
-     }},
 }};
 
-const std::array<WalkStep, 11> kWalk = {{
+const std::array<WalkStep, 25> kWalk = {{
     {"portal -> course menu", nullptr, ToMenu, Win<&App::form60>},
     {"course menu -> chapter study", nullptr, [](App& app) { Rt(app).Click(app.form60.Command2); }, Win<&App::form2>},
     {"choose a chapter (outline)", nullptr, [](App& app) { Rt(app).Select(app.form2.List1, kLongestChapter); },
@@ -245,6 +340,30 @@ const std::array<WalkStep, 11> kWalk = {{
     {"chooser -> task window", [](App& app) { Rt(app).Type(app.form10.Combo1, std::string(kCase)); },
      [](App& app) { Rt(app).Click(app.form10.Command2); }, Win<&App::form16>},
     {"task window -> steps window", nullptr, [](App& app) { Rt(app).Click(app.form16.Command2); }, Win<&App::form31>},
+    {"course menu -> unit test",
+     [](App& app) {
+         Rt(app).Click(app.form31.Command2);
+         Rt(app).Click(app.form16.Command8);
+         Rt(app).Click(app.form10.Command1);
+     },
+     [](App& app) { Rt(app).Click(app.form60.Command10); }, Win<&App::form4>},
+    {"first answer (sheet loads)", nullptr, [](App& app) { Rt(app).Click(app.form4.Optbutton(0)); }, Win<&App::form4>},
+    {"next question", nullptr, [](App& app) { Rt(app).Click(app.form4.cmd(1)); }, Win<&App::form4>},
+    {"unit test -> sheet (evaluation)", nullptr, [](App& app) { Rt(app).Click(app.form4.Command1); }, Win<&App::form3>},
+    {"sheet -> unit test", nullptr, [](App& app) { Rt(app).Click(app.form3.Command5); }, Win<&App::form4>},
+    {"choose a unit", nullptr, [](App& app) { Rt(app).Select(app.form4.Combo1, 3); }, Win<&App::form4>},
+    {"unit test -> course menu", nullptr, [](App& app) { Rt(app).Click(app.form4.Command2); }, Win<&App::form60>},
+    {"portal -> exam start",
+     [](App& app) { Rt(app).Click(app.form60.Command7); }, ToExamStart, Win<&App::form59>},
+    {"exam start -> syllabus", nullptr, [](App& app) { Rt(app).Click(app.form59.Command1); }, Win<&App::form26>},
+    {"exam start -> mode choice", [](App& app) { Rt(app).CloseByTitleBar(app.form26); },
+     [](App& app) { Rt(app).Click(app.form59.Command4); }, Win<&App::form43>},
+    {"mode choice -> login (exam mode)", [](App& app) { Rt(app).Click(app.form43.Option1(1)); },
+     [](App& app) { Rt(app).Click(app.form43.Command4); }, Win<&App::form12>},
+    {"login -> confirmation", AnswerYes, [](App& app) { Rt(app).Click(app.form12.Image5); }, Win<&App::form13>},
+    {"confirmation -> rules page", nullptr, [](App& app) { Rt(app).Click(app.form13.Image4); }, Win<&App::form14>},
+    {"rules page -> task window (exam start)", ReadyToStart, [](App& app) { Rt(app).Click(app.form14.Image3); },
+     Win<&App::form16>},
 }};
 
 }  // namespace

@@ -23,6 +23,7 @@ namespace {
 
 void AnswerEveryBox(platform::FakePlatform& fake)
 {
+    // Yes to the login's confirmation, OK to everything else.
     fake.box_answerer = [](const platform::MessageBoxRequest& request) {
         return request.buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::Yes : platform::MsgAnswer::Ok;
     };

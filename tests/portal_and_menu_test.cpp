@@ -53,6 +53,7 @@ TEST_F(PortalAndMenuTest, menu_buttons_show_their_target_first_then_unload_the_m
         {"技能练习", [](App& a) -> ui::CommandButton& { return a.form60.Command2; }, "Form2"},
         {"实战模拟", [](App& a) -> ui::CommandButton& { return a.form60.Command4; }, "Form10"},
         {"退出", [](App& a) -> ui::CommandButton& { return a.form60.Command7; }, "Form8"},
+        {"单元测验", [](App& a) -> ui::CommandButton& { return a.form60.Command10; }, "Form4"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.button);

@@ -14,6 +14,7 @@
 
 #include "app/App.h"
 #include "desktop/Artwork.h"
+#include "desktop/Session.h"
 #include "platform/FakePlatform.h"
 #include "ui/Control.h"
 #include "ui/Window.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: boxi_artwork_gen OUTPUT.cpp\n");
         return 2;
     }
+    boxi::desktop::EnsureRuntimeFolder();
     QGuiApplication application(argc, argv);
     boxi::platform::FakePlatform platform;
     boxi::App app(platform);

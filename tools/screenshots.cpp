@@ -12,6 +12,7 @@
 
 #include "app/App.h"
 #include "desktop/Renderer.h"
+#include "desktop/Session.h"
 #include "desktop/WindowView.h"
 #include "platform/FakePlatform.h"
 
@@ -111,6 +112,7 @@ void ShootTimedExam(boxi::App& app, boxi::platform::FakePlatform& platform, Shoo
 
 int main(int argc, char** argv)
 {
+    boxi::desktop::EnsureRuntimeFolder();
     QApplication application(argc, argv);
     QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
     dir.mkpath(QStringLiteral("."));
@@ -215,6 +217,30 @@ int main(int argc, char** argv)
         app.form1.Unload();
     });
     rt.Click(app.form10.Command1);
+    shoot.Shot(app.form60, "back");
+    rt.Click(app.form60.Command10);
+    shoot.Shot(app.form4, "");
+    // Question 1 right, 2 wrong and 3 right, which stays on screen.
+    rt.Click(app.form4.Optbutton(0));
+    rt.Click(app.form4.cmd(1));
+    rt.Click(app.form4.Optbutton(3));
+    rt.Click(app.form4.cmd(1));
+    rt.Click(app.form4.Optbutton(2));
+    shoot.Shot(app.form4, "answered");
+    rt.Click(app.form4.Command1);
+    shoot.Shot(app.form3, "");
+    rt.Click(app.form3.Label3(2));
+    shoot.Shot(app.form3, "number2");
+    rt.Click(app.form3.Command5);
+    rt.Select(app.form4.Combo1, 3);
+    for (int k = 1; k < 21; ++k)
+        rt.Click(app.form4.cmd(1));
+    shoot.Shot(app.form4, "database21");
+    rt.Click(app.form4.Command1);
+    rt.Click(app.form3.Label3(21));
+    shoot.Shot(app.form3, "database21");
+    rt.Click(app.form3.Command5);
+    rt.Click(app.form4.Command2);
 
     // The exam entry: start window, syllabus, mode choice in both modes,
     // login, confirmation, rules page unticked and ticked.

@@ -27,6 +27,8 @@
 #include "shell/Form8.h"
 #include "shell/Form9.h"
 #include "ui/Runtime.h"
+#include "unit_tests/Form3.h"
+#include "unit_tests/Form4.h"
 
 namespace boxi {
 
@@ -70,6 +72,8 @@ public:
     Form13 form13{*this};
     Form14 form14{*this};
     Form26 form26{*this};
+    Form4 form4{*this};
+    Form3 form3{*this};
     Form42 form42{*this};
     Form17 form17{*this};
     Form18 form18{*this};

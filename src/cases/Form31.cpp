@@ -7,7 +7,10 @@
 namespace boxi {
 
 Form31::Form31(App& app)
-    : ui::Window(app.runtime(), "Form31", {.caption = "操作步骤", .client_width = 680, .client_height = 480}),
+    : ui::Window(app.runtime(), "Form31", {.caption = "操作步骤",
+                  .client_width = 680,
+                  .client_height = 480,
+                  .start_position = ui::StartPosition::BesideOpener}),
       app_(app)
 {
     Command1.on_click = [this] { Command1_Click(); };

@@ -1,10 +1,15 @@
 #include "desktop/DesktopPlatform.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "desktop/Renderer.h"
@@ -84,19 +89,38 @@ MsgAnswer ShowMessageBox(const platform::MessageBoxRequest& request, QWidget* pa
     return buttons.back().second;
 }
 
-void ShowNotice(const std::string& message)
+}  // namespace
+
+QMessageBox* ShowNotice(const std::string& message, Renderer& renderer)
 {
     auto* notice = new QMessageBox(QMessageBox::Information, QString::fromUtf8("无法打开"),
-                                   QString::fromStdString(message), QMessageBox::Ok);
+                                   QString::fromStdString(message), QMessageBox::NoButton);
+    QPushButton* ok = notice->addButton(QString::fromUtf8("确定"), QMessageBox::AcceptRole);
+    notice->setDefaultButton(ok);
+    notice->setEscapeButton(ok);
     notice->setTextFormat(Qt::PlainText);
+    // Its lines are short and break where the text breaks them: a message
+    // box would wrap a long line, a folder path among them, anywhere.
+    if (auto* label = notice->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        int widest = 0;
+        for (const QString& line : notice->text().split(QChar('\n')))
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+        int room = 800;
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            room = screen->availableGeometry().width() - 160;
+        label->setMinimumWidth(std::min(widest + 8, room));
+    }
     notice->setAttribute(Qt::WA_DeleteOnClose);
+    // It does not hold the program up, and it stays, above every window,
+    // topmost ones included, until the learner closes it.
     notice->setWindowModality(Qt::NonModal);
-    notice->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    notice->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::WindowStaysOnTopHint);
     notice->show();
-    QTimer::singleShot(8000, notice, &QWidget::close);
+    notice->activateWindow();
+    renderer.KeepAbove(notice);
+    return notice;
 }
-
-}  // namespace
 
 void ConnectDesktop(platform::LinuxPlatform& platform, Renderer& renderer)
 {
@@ -116,7 +140,19 @@ void ConnectDesktop(platform::LinuxPlatform& platform, Renderer& renderer)
         }
         return -1;
     };
-    platform.on_failure = [](const std::string& message) { ShowNotice(message); };
+    platform.on_failure = [&renderer](const std::string& message) { ShowNotice(message, renderer); };
+    // A started opener that fails at once says so only on its exit status.
+    auto* poll = new QTimer(&renderer);
+    poll->setInterval(250);
+    QObject::connect(poll, &QTimer::timeout, poll, [&platform, poll] {
+        platform.PollChildren();
+        if (!platform.watching())
+            poll->stop();
+    });
+    platform.on_watch = [poll] {
+        if (!poll->isActive())
+            poll->start();
+    };
     platform.on_end = [] { QTimer::singleShot(0, qApp, &QCoreApplication::quit); };
 }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+class QMessageBox;
+
 namespace boxi::platform {
 class LinuxPlatform;
 }
@@ -20,5 +22,9 @@ void ConnectDesktop(platform::LinuxPlatform& platform, Renderer& renderer);
 // The text a message box shows for `text`: very long lines and very many
 // lines cut short, so the box always fits on the screen.
 QString ShownMessageText(const std::string& text);
+
+// A notice of something the program could not open: a "确定" button, above
+// every window, closed only by the learner. It does not wait.
+QMessageBox* ShowNotice(const std::string& message, Renderer& renderer);
 
 }  // namespace boxi::desktop

@@ -59,18 +59,41 @@ void Renderer::Sync()
         else if (view->isVisible())
             view->hide();
     }
-    // Bring windows up in the order the model last showed them.
+    // Bring windows up in the order the model last showed them. A window
+    // that opens beside its opener is placed before its first showing, next
+    // to the window in front before it.
     std::sort(shown.begin(), shown.end());
     for (auto& [z, view] : shown) {
-        if (!view->isVisible())
+        if (!view->isVisible()) {
+            if (front_ && front_ != view && front_->isVisible())
+                view->PlaceBeside(front_);
             view->show();
+        }
     }
     if (!shown.empty()) {
-        WindowView* front = shown.back().second;
-        front->raise();
-        front->activateWindow();
+        auto [z, front] = shown.back();
+        if (front != front_ || z > front_z_) {
+            front_ = front;
+            front_z_ = z;
+            front->raise();
+            front->activateWindow();
+            RaiseNotices();
+        }
     }
     syncing_ = false;
+}
+
+void Renderer::KeepAbove(QWidget* notice)
+{
+    notices_.emplace_back(notice);
+    notice->raise();
+}
+
+void Renderer::RaiseNotices()
+{
+    std::erase_if(notices_, [](const QPointer<QWidget>& notice) { return !notice || !notice->isVisible(); });
+    for (const QPointer<QWidget>& notice : notices_)
+        notice->raise();
 }
 
 void Renderer::ScheduleTimers()

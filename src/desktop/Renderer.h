@@ -6,6 +6,7 @@
 
 #include <set>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "ui/Runtime.h"
@@ -22,6 +23,11 @@ class WindowView;
 // It syncs whenever the model settles: after each event operation and
 // before a message box or pop-up menu waits. Views of unloaded windows are
 // deleted later, never inside their own signal.
+//
+// It raises and activates a window only when the model brings one forward
+// (shows it, or hides the one in front of it), never at other syncs: a
+// click into a window behind a topmost one keeps that window active and
+// the focus where the click put it. Open notices stay above every view.
 class Renderer : public QObject, public ui::RuntimeObserver {
     Q_OBJECT
 
@@ -35,14 +41,22 @@ public:
     WindowView* ViewOf(const ui::Window& window) const;
     // The view a message box or pop-up menu belongs above.
     QWidget* ActiveView() const;
+    // Keeps `notice`, a top-level window of its own, above every view until
+    // it closes.
+    void KeepAbove(QWidget* notice);
 
 private:
     void Sync();
     void ScheduleTimers();
+    void RaiseNotices();
 
     ui::Runtime& runtime_;
     std::unordered_map<const ui::Window*, QPointer<WindowView>> views_;
     std::set<platform::WindowHandle> topmost_;
+    std::vector<QPointer<QWidget>> notices_;
+    // The window last brought forward, and its place in the model's order.
+    QPointer<WindowView> front_;
+    std::uint64_t front_z_ = 0;
     QTimer timer_;
     bool syncing_ = false;
 };

@@ -1,11 +1,13 @@
 #include "desktop/WindowView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,9 +22,11 @@
 #include <QWheelEvent>
 
 #include <functional>
+#include <limits>
 
 #include "desktop/Artwork.h"
 #include "desktop/Fonts.h"
+#include "desktop/Placement.h"
 #include "ui/Controls.h"
 #include "ui/Runtime.h"
 #include "ui/Window.h"
@@ -135,25 +139,92 @@ class ClickLabel : public QLabel {
 public:
     using QLabel::QLabel;
     ClickTracker tracker;
+    bool flat_border = false;
 
 protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLabel::paintEvent(event);
+        if (!flat_border)
+            return;
+        // One flat dark line round the label, whatever its text colour.
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(0, 0, 0), 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     void mousePressEvent(QMouseEvent* event) override { tracker.Press(this, event); }
     void mouseReleaseEvent(QMouseEvent* event) override { tracker.Release(this, event); }
 };
 
+bool IsEnter(const QKeyEvent* event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
+
+// A command button that Enter presses too, as on Windows, where Enter and
+// Space both press the button with the focus. Auto-repeat presses once.
+class ModelButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (IsEnter(event) && event->modifiers() == Qt::NoModifier) {
+            if (!event->isAutoRepeat())
+                click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
+// A picture. One that acts as a button (its control has a click handler)
+// takes the focus with Tab or a click, shows a focus mark, and Enter or
+// Space presses it.
 class PictureWidget : public QWidget {
 public:
     using QWidget::QWidget;
     ClickTracker tracker;
     std::string picture;
 
+    void ActAsButton()
+    {
+        setFocusPolicy(Qt::StrongFocus);
+        setAttribute(Qt::WA_KeyboardFocusChange);
+    }
+
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        if (picture.empty())
-            return;
         QPainter painter(this);
-        painter.drawPixmap(0, 0, ArtworkPixmap(picture, size(), devicePixelRatioF()));
+        if (!picture.empty())
+            painter.drawPixmap(0, 0, ArtworkPixmap(picture, size(), devicePixelRatioF()));
+        if (hasFocus()) {
+            // Two rings, light inside dark, so the mark shows on any artwork.
+            const QColor mark = palette().color(QPalette::Highlight);
+            painter.setPen(QPen(mark, 3));
+            painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+            painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+            painter.drawRect(QRectF(rect()).adjusted(4.5, 4.5, -4.5, -4.5));
+        }
+    }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QWidget::focusInEvent(event);
+        update();
+    }
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QWidget::focusOutEvent(event);
+        update();
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool press = event->modifiers() == Qt::NoModifier && (IsEnter(event) || event->key() == Qt::Key_Space);
+        if (!press || focusPolicy() == Qt::NoFocus) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        if (!event->isAutoRepeat() && tracker.on_click)
+            tracker.on_click();
     }
     void mousePressEvent(QMouseEvent* event) override { tracker.Press(this, event); }
     void mouseReleaseEvent(QMouseEvent* event) override { tracker.Release(this, event); }
@@ -333,7 +404,8 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
         }
     } else {
         // A designed position stays, as far as the screen allows: a window
-        // must never open with its buttons out of reach.
+        // must never open with its buttons out of reach. A window that opens
+        // beside its opener starts there too until the renderer places it.
         QPoint at(props.left, props.top);
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect area = screen->availableGeometry();
@@ -374,6 +446,8 @@ QWidget* WindowView::Create(ui::Control& control)
     case ui::ControlKind::Image: {
         auto& image = static_cast<ui::Image&>(control);
         auto* widget = new PictureWidget(parent);
+        if (image.on_click)
+            widget->ActAsButton();
         widget->tracker.on_click = [&runtime, &image] { runtime.Click(image); };
         widget->tracker.on_mouse_down = [&runtime, &image](int b, int s, int x, int y) {
             if (image.on_mouse_down)
@@ -383,7 +457,7 @@ QWidget* WindowView::Create(ui::Control& control)
     }
     case ui::ControlKind::CommandButton: {
         auto& button = static_cast<ui::CommandButton&>(control);
-        auto* widget = new QPushButton(parent);
+        auto* widget = new ModelButton(parent);
         widget->setAutoDefault(false);
         connect(widget, &QPushButton::clicked, this, [&runtime, &button] { runtime.Click(button); });
         return widget;
@@ -393,6 +467,9 @@ QWidget* WindowView::Create(ui::Control& control)
         auto mouse = [&runtime, &box](int b, int s, int x, int y) { runtime.MouseDown(box, b, s, x, y); };
         if (control.peek().multiline) {
             auto* widget = new ModelTextBox<QPlainTextEdit>(parent);
+            // Tab moves on, as in a Windows text box, so no box traps the
+            // keyboard.
+            widget->setTabChangesFocus(true);
             widget->guarded = static_cast<bool>(box.on_mouse_down);
             if (widget->guarded)
                 widget->on_mouse_down = mouse;
@@ -403,6 +480,9 @@ QWidget* WindowView::Create(ui::Control& control)
             return widget;
         }
         auto* widget = new ModelTextBox<QLineEdit>(parent);
+        // A text box takes any length: the toolkit's default limit would cut
+        // a long entry short and send the cut text back at the next edit.
+        widget->setMaxLength(std::numeric_limits<int>::max());
         widget->guarded = static_cast<bool>(box.on_mouse_down);
         if (widget->guarded)
             widget->on_mouse_down = mouse;
@@ -513,11 +593,6 @@ void WindowView::SyncWindowProps()
     pal.setColor(QPalette::Window, Resolve(props.back, QGuiApplication::palette()));
     client_->setPalette(pal);
     client_->setAutoFillBackground(true);
-    if (ui::Control* focused = window_.focused()) {
-        auto it = widgets_.find(focused);
-        if (it != widgets_.end())
-            it->second.widget->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 void WindowView::Sync()
@@ -530,6 +605,14 @@ void WindowView::Sync()
             continue;
         it->second.revision = control->revision();
         SyncControl(*control, it->second.widget);
+    }
+    if (window_.focus_serial() != focus_serial_) {
+        focus_serial_ = window_.focus_serial();
+        if (ui::Control* focused = window_.focused()) {
+            auto it = widgets_.find(focused);
+            if (it != widgets_.end())
+                it->second.widget->setFocus(Qt::OtherFocusReason);
+        }
     }
     syncing_ = false;
 }
@@ -544,8 +627,11 @@ void WindowView::SyncControl(ui::Control& control, QWidget* widget)
 
     switch (control.kind()) {
     case ui::ControlKind::Label: {
-        auto* label = static_cast<QLabel*>(widget);
+        auto* label = static_cast<ClickLabel*>(widget);
+        label->flat_border = p.label_border == ui::LabelBorder::FlatSingle;
+        label->setContentsMargins(label->flat_border ? QMargins(1, 1, 1, 1) : QMargins());
         label->setText(ToWidget(p.caption));
+        label->update();
         label->setAlignment(AlignmentOf(p.alignment) | Qt::AlignVCenter);
         label->setWordWrap(true);
         ApplyColors(label, p, p.back_style == ui::BackStyle::Opaque);
@@ -565,10 +651,16 @@ void WindowView::SyncControl(ui::Control& control, QWidget* widget)
         if (p.style == ui::ButtonStyle::Graphical) {
             QColor back = Resolve(p.back, QGuiApplication::palette());
             QColor fore = Resolve(p.fore, QGuiApplication::palette());
+            // A coloured button draws its own frame, so it draws its own
+            // focus mark too: the highlight colour that marks the focus on
+            // the other buttons, in a ring of two pixels.
+            QColor mark = QGuiApplication::palette().color(QPalette::Highlight);
             button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid %3; "
                                                  "border-radius: 3px; padding: 2px 6px; }"
-                                                 "QPushButton:pressed { background-color: %4; }")
-                                      .arg(back.name(), fore.name(), back.darker(160).name(), back.darker(115).name()));
+                                                 "QPushButton:pressed { background-color: %4; }"
+                                                 "QPushButton:focus { border: 2px solid %5; padding: 1px 5px; }")
+                                      .arg(back.name(), fore.name(), back.darker(160).name(), back.darker(115).name(),
+                                           mark.name()));
         }
         widget->setGeometry(r.left, r.top, r.width, r.height);
         break;
@@ -694,6 +786,40 @@ void WindowView::resizeEvent(QResizeEvent* event)
     const ui::WindowProps& props = window_.peek();
     const int top = menu_bar_ ? menu_bar_->sizeHint().height() : 0;
     client_->resize(std::max(props.client_width, width()), std::max(props.client_height, height() - top));
+}
+
+void WindowView::PlaceBeside(const QWidget* opener)
+{
+    const ui::WindowProps& props = window_.peek();
+    if (props.start_position != ui::StartPosition::BesideOpener || !opener || placed_)
+        return;
+    placed_ = true;
+    QScreen* screen = opener->screen() ? opener->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // This window has no frame yet; it will have one like the opener's, or
+    // like another framed window's when the opener's is not known yet (it
+    // has only just been shown) or it has none.
+    auto margins_of = [](const QWidget* widget) {
+        const QRect frame = widget->frameGeometry();
+        const QRect inner = widget->geometry();
+        return QMargins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                        frame.bottom() - inner.bottom());
+    };
+    QMargins margins = margins_of(opener);
+    if (margins.isNull() && props.border_style != ui::BorderStyle::None) {
+        for (const QWidget* other : QApplication::topLevelWidgets()) {
+            if (other->isVisible() && !margins_of(other).isNull()) {
+                margins = margins_of(other);
+                break;
+            }
+        }
+        if (margins.isNull())
+            margins = QMargins(4, 30, 4, 4);  // a common title bar and border
+    }
+    const QSize frame_size = size().grownBy(margins);
+    const QPoint at = desktop::PlaceBeside(opener->frameGeometry(), frame_size, screen->availableGeometry());
+    move(at);
 }
 
 void WindowView::closeEvent(QCloseEvent* event)

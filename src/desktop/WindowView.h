@@ -27,9 +27,14 @@ public:
     ui::Window& window() const { return window_; }
     std::uint64_t load_count() const { return load_count_; }
 
-    // Brings every widget up to the model's current values.
+    // Brings every widget up to the model's current values. The model's
+    // focus is applied only when the window's code moved it (or at its
+    // load): a sync never takes the focus back from where a click put it.
     void Sync();
     void SetTopmost();
+    // Moves a window that opens beside its opener next to `opener`, once,
+    // before it is first shown; other windows keep their position.
+    void PlaceBeside(const QWidget* opener);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,6 +56,8 @@ private:
     ui::Window& window_;
     std::uint64_t load_count_;
     std::uint64_t window_revision_ = ~std::uint64_t{0};
+    std::uint64_t focus_serial_ = ~std::uint64_t{0};
+    bool placed_ = false;
     QWidget* client_ = nullptr;
     QMenuBar* menu_bar_ = nullptr;
     std::unordered_map<ui::Control*, Entry> widgets_;

@@ -62,13 +62,14 @@ std::optional<std::string> FindOnPath(const std::string& name)
     return std::nullopt;
 }
 
+// Started programs no longer watched, reaped once they exit so that none
+// stays a zombie.
 std::vector<pid_t>& Children()
 {
     static std::vector<pid_t> children;
     return children;
 }
 
-// Reaps the programs we started that have exited, so none stays a zombie.
 void ReapChildren()
 {
     auto& children = Children();
@@ -77,7 +78,8 @@ void ReapChildren()
                    children.end());
 }
 
-bool SpawnDetached(const std::string& program, const std::vector<std::string>& arguments)
+std::optional<int> SpawnDetached(const std::string& program, const std::vector<std::string>& arguments,
+                                 const fs::path& folder)
 {
     ReapChildren();
     std::vector<std::string> argv_storage;
@@ -91,14 +93,24 @@ bool SpawnDetached(const std::string& program, const std::vector<std::string>& a
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const std::string folder_text = folder.string();
+    if (!folder_text.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, folder_text.c_str());
     pid_t pid = 0;
-    int rc = posix_spawn(&pid, program.c_str(), nullptr, &attributes, argv.data(), environ);
+    int rc = posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
     if (rc != 0)
-        return false;
-    Children().push_back(pid);
-    return true;
+        return std::nullopt;
+    return static_cast<int>(pid);
 }
+
+// How long a started program is watched for an early failure.
+constexpr std::int64_t kWatchMs = 10000;
+
+const char kFileManagerAdvice[] = "请安装文件管理器，例如软件包 pcmanfm。";
 
 Launch L(std::string program, std::vector<std::string> arguments = {})
 {
@@ -168,6 +180,28 @@ DriveMapper::Mapped DriveMapper::Map(const std::string& windows_path) const
     return result;
 }
 
+std::optional<Counterpart> CounterpartFor(const std::string& windows_program)
+{
+    const std::string name = Lower(windows_program);
+    if (name == "excel")
+        return Counterpart{"LibreOffice Calc", "libreoffice-calc"};
+    if (name == "winword" || name == "wordpad")
+        return Counterpart{"LibreOffice Writer", "libreoffice-writer"};
+    if (name == "powerpnt")
+        return Counterpart{"LibreOffice Impress", "libreoffice-impress"};
+    if (name == "msaccess")
+        return Counterpart{"LibreOffice Base", "libreoffice-base"};
+    if (name == "outlook")
+        return Counterpart{"邮件程序 Thunderbird", "thunderbird"};
+    if (name == "notepad")
+        return Counterpart{"文本编辑器 Mousepad", "mousepad"};
+    if (name == "explorer")
+        return Counterpart{"文件管理器 PCManFM", "pcmanfm"};
+    if (name == "iexplore")
+        return Counterpart{"浏览器 Firefox", "firefox-esr"};
+    return std::nullopt;
+}
+
 std::vector<Launch> CandidatesFor(const std::string& windows_program)
 {
     const std::string name = Lower(windows_program);
@@ -210,26 +244,76 @@ void LinuxPlatform::Fail(const std::string& message)
         on_failure(message);
 }
 
-bool LinuxPlatform::StartFirstAvailable(const std::vector<Launch>& candidates, const std::string& what)
+fs::path LinuxPlatform::LaunchFolder() const
+{
+    DriveMapper::Mapped mapped = drive_.Map(current_folder_c_);
+    if (mapped.error.empty() && mapped.exists)
+        return mapped.path;
+    return drive_.drive_c().parent_path();
+}
+
+bool LinuxPlatform::StartFirstAvailable(const std::vector<Launch>& candidates, const LaunchTexts& texts)
 {
     for (const Launch& launch : candidates) {
         auto program = find_program(launch.program);
         if (!program)
             continue;
-        if (spawn(*program, launch.arguments))
-            return true;
-        Fail("无法打开" + what + "：" + launch.program + " 启动失败。");
-        return false;
+        std::optional<int> pid = spawn(*program, launch.arguments, LaunchFolder());
+        if (!pid) {
+            Fail("无法打开" + texts.what + "：" + launch.program + " 无法启动。");
+            return false;
+        }
+        if (*pid > 0) {
+            watched_.push_back({*pid, NowMs() + kWatchMs, launch.program, texts});
+            if (on_watch)
+                on_watch();
+        }
+        return true;
     }
-    Fail("无法打开" + what + "：本机没有安装可以替代它的程序。");
+    Fail(texts.missing);
     return false;
+}
+
+void LinuxPlatform::PollChildren()
+{
+    const std::int64_t now = NowMs();
+    std::vector<Watched> still;
+    std::vector<std::string> failures;
+    for (Watched& child : watched_) {
+        int status = 0;
+        pid_t done = waitpid(child.pid, &status, WNOHANG);
+        if (done == 0) {
+            if (now < child.until_ms)
+                still.push_back(std::move(child));
+            else
+                Children().push_back(child.pid);  // runs on; reaped when it ends
+            continue;
+        }
+        if (done < 0)
+            continue;  // not our child any more
+        bool failed = (WIFEXITED(status) && WEXITSTATUS(status) != 0) || WIFSIGNALED(status);
+        if (!failed)
+            continue;
+        std::string message = child.program + " 未能打开" + child.texts.what + "。";
+        if (!child.texts.advice.empty())
+            message += "\n" + child.texts.advice;
+        failures.push_back(std::move(message));
+    }
+    watched_ = std::move(still);
+    for (const std::string& message : failures)
+        Fail(message);
 }
 
 std::intptr_t LinuxPlatform::ShellExecute(const ShellExecuteRequest& request)
 {
     const std::string& file = request.file;
     if (StartsWithNoCase(file, "http://") || StartsWithNoCase(file, "https://") || StartsWithNoCase(file, "mailto:")) {
-        bool ok = StartFirstAvailable({L("xdg-open", {file})}, "“" + file + "”");
+        const bool mail = StartsWithNoCase(file, "mailto:");
+        LaunchTexts texts;
+        texts.what = "“" + file + "”";
+        texts.missing = "无法打开" + texts.what + "：本机没有 xdg-open。\n请安装软件包 xdg-utils。";
+        texts.advice = mail ? "请安装邮件程序，例如软件包 thunderbird。" : "请安装浏览器，例如软件包 firefox-esr。";
+        bool ok = StartFirstAvailable({L("xdg-open", {file})}, texts);
         return ok ? 42 : 31;  // SE_ERR_NOASSOC
     }
     auto candidates = CandidatesFor(file);
@@ -237,7 +321,12 @@ std::intptr_t LinuxPlatform::ShellExecute(const ShellExecuteRequest& request)
         Fail("无法打开“" + file + "”：这不是本程序认识的程序名。");
         return 2;  // ERROR_FILE_NOT_FOUND
     }
-    return StartFirstAvailable(candidates, "“" + file + "”") ? 42 : 2;
+    const Counterpart counterpart = CounterpartFor(file).value_or(Counterpart{});
+    LaunchTexts texts;
+    texts.what = "“" + file + "”";
+    texts.missing = "本机没有“" + file + "”的替代程序 " + counterpart.name + "。\n请安装软件包 " +
+                    counterpart.package + "。";
+    return StartFirstAvailable(candidates, texts) ? 42 : 2;
 }
 
 double LinuxPlatform::Shell(const std::string& command, int)
@@ -253,14 +342,19 @@ double LinuxPlatform::Shell(const std::string& command, int)
         Fail("无法打开文件夹“" + folder + "”：" + mapped.error + "。");
         return 0;
     }
+    // The paths stand on lines of their own, so that none is broken.
     if (!mapped.exists) {
-        Fail("无法打开文件夹“" + folder + "”：它不存在（本机对应 " + mapped.path.string() + "）。");
+        Fail("文件夹“" + folder + "”不存在。\n本机上它应在：" + mapped.path.string());
         return 0;
     }
     std::vector<Launch> managers = {L("xdg-open", {mapped.path.string()}), L("nautilus", {mapped.path.string()}),
                                     L("thunar", {mapped.path.string()}),   L("pcmanfm", {mapped.path.string()}),
                                     L("dolphin", {mapped.path.string()})};
-    return StartFirstAvailable(managers, "文件夹“" + folder + "”") ? 1 : 0;
+    LaunchTexts texts;
+    texts.what = "文件夹“" + folder + "”";
+    texts.missing = "本机没有可以打开文件夹的程序。\n" + std::string(kFileManagerAdvice);
+    texts.advice = kFileManagerAdvice;
+    return StartFirstAvailable(managers, texts) ? 1 : 0;
 }
 
 void LinuxPlatform::SetWindowPos(WindowHandle window, WindowHandle insert_after, int, int, int, int, unsigned)

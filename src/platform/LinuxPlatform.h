@@ -42,6 +42,14 @@ struct Launch {
 // and what may stand in for each here, best first.
 std::vector<Launch> CandidatesFor(const std::string& windows_program);
 
+// What the notice names when no stand-in is installed: the counterpart the
+// program looks for first and the Debian package that brings it.
+struct Counterpart {
+    std::string name;     // "LibreOffice Calc"
+    std::string package;  // "libreoffice-calc"
+};
+std::optional<Counterpart> CounterpartFor(const std::string& windows_program);
+
 // The platform calls that need no window system: shell launches, Explorer
 // folder commands, folders, the clock and random numbers. The window calls
 // (topmost, message boxes, pop-up menus) belong to the desktop, which
@@ -51,12 +59,20 @@ public:
     LinuxPlatform();
     explicit LinuxPlatform(std::filesystem::path drive_c);
 
-    // A launch or folder that could not be opened, in one sentence.
+    // A launch or folder that could not be opened: one or two short lines
+    // (LF between them) that say what to do.
     std::function<void(const std::string&)> on_failure;
     // Finds an executable on PATH; tests replace it.
     std::function<std::optional<std::string>(const std::string&)> find_program;
-    // Starts a program detached, with an argument vector; false on failure.
-    std::function<bool(const std::string& program, const std::vector<std::string>& arguments)> spawn;
+    // Starts a program detached, with an argument vector (without the
+    // program itself), in `folder`. Gives its process id, 0 when there is
+    // no process to watch, nothing when it could not start.
+    std::function<std::optional<int>(const std::string& program, const std::vector<std::string>& arguments,
+                                     const std::filesystem::path& folder)>
+        spawn;
+    // A started program is being watched: call PollChildren from time to
+    // time until watching() is false.
+    std::function<void()> on_watch;
 
     // Window calls, delegated to the desktop.
     std::function<void(WindowHandle)> on_topmost;
@@ -66,6 +82,15 @@ public:
 
     const DriveMapper& drive() const { return drive_; }
     const std::string& current_folder_c() const { return current_folder_c_; }
+    // The folder launched programs start in: the current folder of drive C:
+    // as on Windows, or the home folder while drive C: does not exist.
+    std::filesystem::path LaunchFolder() const;
+
+    // A program that exits with a failure soon after its start (an opener
+    // that found nothing to open the folder or link with, which otherwise
+    // says so only on its own error output) is reported like any failure.
+    void PollChildren();
+    bool watching() const { return !watched_.empty(); }
 
     std::intptr_t ShellExecute(const ShellExecuteRequest& request) override;
     double Shell(const std::string& command, int window_style) override;
@@ -83,8 +108,23 @@ public:
     void EndProgram() override;
 
 private:
-    bool StartFirstAvailable(const std::vector<Launch>& candidates, const std::string& what);
+    // What a failed start says, per case.
+    struct LaunchTexts {
+        std::string what;     // "“EXCEL”", "文件夹“C:\...”"
+        std::string missing;  // none of the candidates is installed
+        std::string advice;   // a second line when the started program fails at once
+    };
+    struct Watched {
+        int pid = 0;
+        std::int64_t until_ms = 0;
+        std::string program;
+        LaunchTexts texts;
+    };
+
+    bool StartFirstAvailable(const std::vector<Launch>& candidates, const LaunchTexts& texts);
     void Fail(const std::string& message);
+
+    std::vector<Watched> watched_;
 
     DriveMapper drive_;
     std::string current_folder_c_ = "c:\\";

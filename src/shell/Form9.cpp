@@ -13,7 +13,7 @@ Form9::Form9(App& app)
                   .client_height = 440,
                   .left = 600,
                   .top = 80,
-                  .start_position = ui::StartPosition::Manual}),
+                  .start_position = ui::StartPosition::BesideOpener}),
       app_(app)
 {
     Command1.on_click = [this] { Command1_Click(); };

@@ -56,6 +56,8 @@ enum class ButtonStyle { Standard, Graphical };
 enum class BackStyle { Opaque, Transparent };
 enum class ShapeKind { Rectangle, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
 enum class FillStyle { Solid, Transparent };
+// A label's own border: none, or one flat line round it.
+enum class LabelBorder { None, FlatSingle };
 
 // Mouse buttons and shift keys as the mouse-down events pass them.
 inline constexpr int kLeftButton = 1;
@@ -81,6 +83,7 @@ struct Props {
     std::string password_char;
     bool word_wrap = false;
     BackStyle back_style = BackStyle::Opaque;
+    LabelBorder label_border = LabelBorder::None;
     ButtonStyle style = ButtonStyle::Standard;
     MousePointer mouse_pointer = MousePointer::Default;
     std::vector<std::string> items;

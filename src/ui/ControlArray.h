@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "ui/Control.h"
 
@@ -25,6 +26,12 @@ public:
 
     ControlArray(Window* owner, std::string name, std::initializer_list<Member> members,
                  Control* container = nullptr)
+        : ControlArray(owner, std::move(name), std::vector<Member>(members), container)
+    {
+    }
+
+    // Long arrays, such as a row of forty cells, are built by a function.
+    ControlArray(Window* owner, std::string name, const std::vector<Member>& members, Control* container = nullptr)
     {
         for (const auto& [index, design] : members) {
             auto control = std::make_unique<T>(owner, name, design, container);

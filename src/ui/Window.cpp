@@ -26,6 +26,7 @@ void Window::EnsureLoaded()
     props_ = design_;
     ++revision_;
     focused_ = nullptr;
+    ++focus_serial_;
     for (Control* control : controls_) {
         control->ResetToDesign();
         const Props& p = control->peek();
@@ -83,6 +84,7 @@ void Window::SetFocus(Control& control)
 {
     EnsureLoaded();
     focused_ = &control;
+    ++focus_serial_;
     ++revision_;
 }
 

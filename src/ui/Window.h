@@ -15,7 +15,10 @@ class Menu;
 class Timer;
 
 enum class BorderStyle { None, FixedSingle, Sizable, FixedDialog, FixedToolWindow };
-enum class StartPosition { Manual, CenterScreen };
+// BesideOpener: a pop-up that opens next to the window the learner was in,
+// over it only where the screen has no room; `left` and `top` are where it
+// opens when there is no such window.
+enum class StartPosition { Manual, CenterScreen, BesideOpener };
 
 // Properties of the window itself; its design values come back at each load.
 struct WindowProps {
@@ -65,6 +68,9 @@ public:
     // until a window's code or the learner moves it.
     void SetFocus(Control& control);
     Control* focused() const { return focused_; }
+    // Counts the window's own focus moves (each load, each SetFocus), so a
+    // renderer applies one once and leaves the learner's later moves alone.
+    std::uint64_t focus_serial() const { return focus_serial_; }
 
     // For the runtime, renderers and tests; these never load the window.
     bool is_loaded() const { return loaded_; }
@@ -99,6 +105,7 @@ private:
     WindowProps props_;
     std::vector<Control*> controls_;
     Control* focused_ = nullptr;
+    std::uint64_t focus_serial_ = 0;
     bool loaded_ = false;
     bool visible_ = false;
     platform::WindowHandle handle_ = platform::kNoWindow;

@@ -3,17 +3,27 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
+
+#include <ctime>
+#include <functional>
 
 #include <gtest/gtest.h>
 
 #include "app/App.h"
 #include "desktop/ArtworkData.h"
 #include "desktop/DesktopPlatform.h"
+#include "desktop/Placement.h"
 #include "desktop/Renderer.h"
+#include "desktop/Session.h"
 #include "desktop/WindowView.h"
 #include "platform/FakePlatform.h"
 
@@ -25,6 +35,7 @@ QApplication& Application()
     static int argc = 1;
     static char name[] = "boxi_desktop_tests";
     static char* argv[] = {name, nullptr};
+    desktop::EnsureRuntimeFolder();
     static QApplication* application = new QApplication(argc, argv);
     return *application;
 }
@@ -238,6 +249,412 @@ TEST_F(DesktopTest, exam_click_areas_lie_over_the_pictured_buttons_and_the_check
     auto* check = Widget<QCheckBox>(app.form14, "Check1");
     ASSERT_NE(check, nullptr);
     EXPECT_LE(check->width(), 20);
+}
+
+TEST_F(DesktopTest, a_very_long_entry_reaches_the_widget_whole_and_an_edit_keeps_it)
+{
+    app.Start();
+    const std::string typed(100000, '4');
+    app.runtime().Run([&] {
+        app.form12.Show();
+        app.form12.Text1.set_text(typed);
+    });
+    auto* entry = Widget<QLineEdit>(app.form12, "Text1");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text().size(), 100000);
+    entry->end(false);
+    QTest::keyClick(entry, Qt::Key_5);
+    QApplication::processEvents();
+    EXPECT_EQ(app.form12.Text1.text(), typed + "5");
+}
+
+// How a learner presses a widget: a click, or a key while it has the focus.
+struct Press {
+    const char* name;
+    std::function<void(QWidget*)> press;
+};
+
+const Press kPresses[] = {
+    {"click", [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }},
+    {"Enter", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }},
+    {"keypad Enter", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Enter); }},
+    {"Space", [](QWidget* w) { QTest::keyClick(w, Qt::Key_Space); }},
+};
+
+TEST_F(DesktopTest, enter_space_and_a_click_press_a_focused_button_through_the_same_handler)
+{
+    for (const Press& press : kPresses) {
+        SCOPED_TRACE(press.name);
+        app.Start();
+        app.runtime().Click(app.form8.Image1);
+        auto* button = Widget<QPushButton>(app.form60, "Command2");
+        ASSERT_NE(button, nullptr);
+        button->setFocus();
+        fake.ClearJournal();
+        press.press(button);
+        QApplication::processEvents();
+        EXPECT_TRUE(app.form2.is_visible());
+        EXPECT_FALSE(app.form60.is_loaded());
+        app.runtime().Click(app.form2.Command3);  // back to the course menu
+        app.runtime().Click(app.form60.Command7);  // and the portal
+        ASSERT_TRUE(app.form8.is_visible());
+    }
+}
+
+TEST_F(DesktopTest, the_portal_picture_takes_the_focus_and_enter_or_space_enters)
+{
+    for (const Press& press : kPresses) {
+        SCOPED_TRACE(press.name);
+        app.Start();
+        QWidget* enter = Widget<QWidget>(app.form8, "Image1");
+        ASSERT_NE(enter, nullptr);
+        // Tab reaches it, and it is the portal's first stop.
+        EXPECT_TRUE(enter->focusPolicy() & Qt::TabFocus);
+        QWidget* view = renderer.ViewOf(app.form8);
+        EXPECT_EQ(view->focusWidget() ? view->focusWidget() : view->nextInFocusChain(), enter);
+        enter->setFocus();
+        press.press(enter);
+        QApplication::processEvents();
+        EXPECT_TRUE(app.form60.is_visible());
+        EXPECT_FALSE(app.form8.is_loaded());
+        app.runtime().Click(app.form60.Command7);
+        ASSERT_TRUE(app.form8.is_visible());
+    }
+    // A picture that is no button stays out of the tab order.
+    QWidget* title = Widget<QWidget>(app.form8, "Image5");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(DesktopTest, focus_marks_show_on_the_portal_picture_and_on_coloured_buttons)
+{
+    app.Start();
+    app.runtime().Click(app.form8.Image1);
+    app.runtime().Click(app.form60.Command2);
+    app.runtime().Click(app.form2.Command1);
+    app.runtime().Click(app.form7.Command2);  // chapter 0, exercise 1: with its yellow answer button
+    ASSERT_TRUE(app.form9.Command1.visible());
+    struct Row {
+        ui::Window& window;
+        const char* name;
+    };
+    for (const Row& row : {Row{app.form9, "Command1"}, Row{app.form7, "Command7"}}) {
+        SCOPED_TRACE(row.name);
+        QWidget* widget = Widget<QWidget>(row.window, row.name);
+        ASSERT_NE(widget, nullptr);
+        ASSERT_TRUE(widget->isVisible());
+        renderer.ViewOf(row.window)->activateWindow();
+        widget->clearFocus();
+        QApplication::processEvents();
+        const QImage without = widget->grab().toImage();
+        widget->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        ASSERT_TRUE(widget->hasFocus());
+        const QImage with = widget->grab().toImage();
+        // The mark changes the button's edge, not a pixel or two of it.
+        int changed = 0;
+        for (int x = 0; x < with.width(); ++x)
+            changed += with.pixel(x, 1) != without.pixel(x, 1);
+        EXPECT_GT(changed, with.width() / 2);
+    }
+}
+
+TEST_F(DesktopTest, a_click_keeps_the_focus_where_it_went_across_the_next_syncs)
+{
+    OpenChapterStudy();
+    app.runtime().Click(app.form2.Command1);
+    app.runtime().Click(app.form7.Command2);  // the topmost steps window in front
+    QApplication::processEvents();
+    auto* steps = renderer.ViewOf(app.form9);
+    ASSERT_NE(steps, nullptr);
+    EXPECT_EQ(QApplication::activeWindow(), steps);
+
+    auto* exercise = Widget<QPlainTextEdit>(app.form7, "Text1");
+    ASSERT_NE(exercise, nullptr);
+    renderer.ViewOf(app.form7)->activateWindow();  // what the window manager does on the click
+    QTest::mouseClick(exercise->viewport(), Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_TRUE(exercise->hasFocus());
+
+    // Operations that change both windows, a caption included, move nothing.
+    app.runtime().Run([&] {
+        app.form7.set_caption("操作题");
+        app.form9.Text1.set_text("steps");
+    });
+    app.runtime().Click(app.form7.cmd(1));
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), renderer.ViewOf(app.form7));
+    EXPECT_TRUE(exercise->hasFocus());
+
+    // Nor does a caption change move a focus the learner put elsewhere
+    // than the window's first control.
+    auto* next = Widget<QPushButton>(app.form7, "cmd(1)");
+    ASSERT_NE(next, nullptr);
+    next->setFocus(Qt::TabFocusReason);
+    app.runtime().Run([&] { app.form7.set_caption("操作题 "); });
+    QApplication::processEvents();
+    EXPECT_TRUE(next->hasFocus());
+
+    // The window's own code still moves it, and showing the steps window
+    // again brings that window forward.
+    app.runtime().Run([&] { app.form7.SetFocus(app.form7.Command8); });
+    QApplication::processEvents();
+    EXPECT_TRUE(Widget<QPushButton>(app.form7, "Command8")->hasFocus());
+    app.runtime().Click(app.form7.Command2);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), steps);
+}
+
+TEST_F(DesktopTest, a_notice_reads_ok_in_chinese_stays_on_top_and_waits_for_the_learner)
+{
+    OpenChapterStudy();
+    QMessageBox* notice = desktop::ShowNotice(
+        "文件夹“C:\\Excel砺行\\答案\\技能练习\\301”不存在。\n"
+        "本机上它应在：/home/a-learner-with-a-long-name/drive_c/Excel砺行/答案/技能练习/301",
+        renderer);
+    QPointer<QMessageBox> alive(notice);
+    ASSERT_EQ(notice->buttons().size(), 1);
+    EXPECT_EQ(notice->buttons().front()->text(), QString::fromUtf8("确定"));
+    EXPECT_TRUE(notice->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(notice->windowFlags() & Qt::WindowMinimizeButtonHint);  // it cannot be put away
+    // Each line fits on one line of the box: the path is not broken.
+    QApplication::processEvents();
+    auto* label = notice->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    ASSERT_NE(label, nullptr);
+    for (const QString& line : notice->text().split('\n'))
+        EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(line)) << line.toStdString();
+    EXPECT_EQ(notice->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->text().count('\n'), 1);
+
+    // Windows come and go under it; it stays until closed.
+    app.runtime().Click(app.form2.Command1);
+    app.runtime().Click(app.form7.Command2);
+    QTest::qWait(50);
+    ASSERT_TRUE(alive);
+    EXPECT_TRUE(notice->isVisible());
+    QTest::keyClick(notice, Qt::Key_Return);
+    QApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(alive);
+}
+
+// The keyboard alone: Tab until the named control has the focus, then a key.
+class KeyboardWalk {
+public:
+    explicit KeyboardWalk(desktop::Renderer& renderer) : renderer_(renderer) {}
+
+    void Key(Qt::Key key)
+    {
+        QApplication::processEvents();
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, key);
+        QApplication::processEvents();
+    }
+    void Press(ui::Window& window, const char* name, Qt::Key key = Qt::Key_Return)
+    {
+        SCOPED_TRACE(window.name() + "." + name);
+        desktop::WindowView* view = renderer_.ViewOf(window);
+        ASSERT_NE(view, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view, 1000));
+        for (int tabs = 0; tabs < 12; ++tabs) {
+            QWidget* focus = QApplication::focusWidget();
+            if (focus && focus->objectName() == QString::fromUtf8(name) && focus->window() == view) {
+                Key(key);
+                return;
+            }
+            Key(Qt::Key_Tab);
+        }
+        FAIL() << "Tab never reaches it";
+    }
+
+private:
+    desktop::Renderer& renderer_;
+};
+
+TEST_F(DesktopTest, the_chapter_and_case_roads_walk_with_the_keyboard_alone)
+{
+    KeyboardWalk walk(renderer);
+    app.Start();
+    walk.Press(app.form8, "Image1");
+    ASSERT_TRUE(app.form60.is_visible());
+    walk.Press(app.form60, "Command2");
+    ASSERT_TRUE(app.form2.is_visible());
+    walk.Press(app.form2, "List1", Qt::Key_Down);
+    EXPECT_EQ(app.form2.List1.list_index(), 1);
+    walk.Press(app.form2, "Command1");
+    ASSERT_TRUE(app.form7.is_visible());
+    walk.Press(app.form7, "Command2");
+    ASSERT_TRUE(app.form9.is_visible());
+    walk.Press(app.form9, "Command2");
+    EXPECT_FALSE(app.form9.is_loaded());
+    walk.Press(app.form7, "Command8");
+    walk.Press(app.form2, "Command3");
+    walk.Press(app.form60, "Command4");
+    ASSERT_TRUE(app.form10.is_visible());
+    walk.Press(app.form10, "Command2");
+    ASSERT_TRUE(app.form16.is_visible());
+    walk.Press(app.form16, "Command2");
+    ASSERT_TRUE(app.form31.is_visible());
+    walk.Press(app.form31, "Command2");
+    EXPECT_FALSE(app.form31.is_loaded());
+    walk.Press(app.form16, "Command8");
+    EXPECT_TRUE(app.form10.is_visible());
+}
+
+TEST(PlacementTest, a_pop_up_opens_beside_its_opener_and_over_it_only_where_it_must)
+{
+    struct Row {
+        const char* what;
+        QRect screen;
+        QRect opener;
+        QSize size;
+        QRect expected;
+    };
+    const QRect wide(0, 0, 1920, 1040);
+    const QRect small(0, 0, 1366, 728);
+    const Row rows[] = {
+        {"room on the right", wide, QRect(400, 245, 760, 556), QSize(680, 510), QRect(1168, 245, 680, 510)},
+        {"room on the left only", wide, QRect(1100, 100, 760, 556), QSize(680, 510), QRect(412, 100, 680, 510)},
+        {"room below only", QRect(0, 0, 900, 1200), QRect(70, 20, 760, 500), QSize(680, 400), QRect(70, 528, 680, 400)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(QRect(desktop::PlaceBeside(row.opener, row.size, row.screen), row.size), row.expected);
+    }
+
+    // No room anywhere (the case steps window beside the task window at
+    // 1366x768): on screen, covering as little as any other place, and
+    // clear of the task window's buttons along its bottom.
+    const QRect task(303, 86, 760, 556);
+    const QSize steps(680, 510);
+    const QRect placed(desktop::PlaceBeside(task, steps, small), steps);
+    EXPECT_TRUE(small.contains(placed));
+    const QRect buttons(task.left(), task.bottom() - 70, task.width(), 70);
+    EXPECT_FALSE(placed.intersects(buttons)) << placed.x() << "," << placed.y();
+    auto covered = [&](const QRect& r) { return r.intersected(task).width() * r.intersected(task).height(); };
+    for (int x = 0; x + steps.width() <= small.width(); x += 16) {
+        for (int y = 0; y + steps.height() <= small.height(); y += 16)
+            ASSERT_LE(covered(placed), covered(QRect(QPoint(x, y), steps))) << x << "," << y;
+    }
+}
+
+}  // namespace
+}  // namespace boxi::testing
+
+namespace boxi::testing {
+namespace {
+
+TEST_F(DesktopTest, unit_test_answer_keeps_the_sheet_off_screen_and_its_cells_draw_a_flat_border)
+{
+    app.Start();
+    app.runtime().Click(app.form8.Image1);
+    auto* open = Widget<QPushButton>(app.form60, "Command10");
+    ASSERT_NE(open, nullptr);
+    QTest::mouseClick(open, Qt::LeftButton);
+    ASSERT_TRUE(app.form4.is_visible());
+
+    auto* option = Widget<QRadioButton>(app.form4, "Optbutton(0)");
+    ASSERT_NE(option, nullptr);
+    // On the indicator: the button reacts only over its indicator and caption.
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+    QApplication::processEvents();
+    EXPECT_TRUE(option->isChecked());
+    EXPECT_EQ(app.m.Table.GivenAnswer(1), "A");
+    ASSERT_TRUE(app.form3.is_loaded());
+    desktop::WindowView* sheet = renderer.ViewOf(app.form3);
+    EXPECT_TRUE(sheet == nullptr || !sheet->isVisible());
+
+    QTest::mouseClick(Widget<QPushButton>(app.form4, "Command1"), Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_NE(renderer.ViewOf(app.form3), nullptr);
+    EXPECT_TRUE(renderer.ViewOf(app.form3)->isVisible());
+    auto* bordered = Widget<QLabel>(app.form3, "Label4(1)");
+    auto* plain = Widget<QLabel>(app.form3, "Label3(5)");
+    ASSERT_NE(bordered, nullptr);
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(bordered->text(), QString("A"));
+    QImage with = bordered->grab().toImage();
+    QImage without = plain->grab().toImage();
+    EXPECT_EQ(with.pixelColor(0, with.height() / 2), QColor(0, 0, 0));
+    EXPECT_EQ(with.pixelColor(with.width() / 2, with.height() - 1), QColor(0, 0, 0));
+    EXPECT_NE(without.pixelColor(0, without.height() / 2), QColor(0, 0, 0));
+}
+
+}  // namespace
+}  // namespace boxi::testing
+
+namespace boxi::testing {
+namespace {
+
+// The timed exam's borderless windows and the proctor's entry.
+class TimedExamDesktopTest : public DesktopTest {
+protected:
+    void AdvanceTo(std::int64_t ms)
+    {
+        for (auto due = app.runtime().NextTimerDue(); due && *due <= ms; due = app.runtime().NextTimerDue()) {
+            fake.now_ms = *due;
+            app.runtime().FireDueTimers(fake.now_ms);
+        }
+        fake.now_ms = ms;
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(TimedExamDesktopTest, the_password_entry_shows_one_star_per_character)
+{
+    app.Start();
+    app.runtime().Run([&] { app.form46.Show(); });
+    AdvanceTo(5000);
+    auto* entry = Widget<QLineEdit>(app.form46, "Text1");
+    ASSERT_NE(entry, nullptr);
+    ASSERT_TRUE(entry->isVisible());
+    QTest::keyClicks(entry, "5814");
+    QApplication::processEvents();
+    EXPECT_EQ(app.form46.Text1.peek().text, "5814");
+    EXPECT_EQ(entry->displayText(), QStringLiteral("****"));
+}
+
+// Ticks that fall due while a message box waits are held by the model; the
+// renderer must not wake up for them again and again meanwhile.
+TEST_F(TimedExamDesktopTest, a_waiting_message_box_with_ticks_due_does_not_spin)
+{
+    app.Start();
+    app.runtime().Run([&] { app.form46.Show(); });
+    AdvanceTo(5000);
+    app.runtime().Type(app.form46.Text1, "1");
+    fake.now_ms += 60000;  // several ticks of the lock's timer are due now
+    std::clock_t cpu_in_box = 0;
+    fake.box_answerer = [&](const platform::MessageBoxRequest&) {
+        const std::clock_t before = std::clock();
+        QEventLoop loop;
+        QTimer::singleShot(300, &loop, &QEventLoop::quit);
+        loop.exec();
+        cpu_in_box = std::clock() - before;
+        return platform::MsgAnswer::Ok;
+    };
+    ASSERT_TRUE(app.runtime().Click(app.form46.Command1));
+    EXPECT_LT(static_cast<double>(cpu_in_box) / CLOCKS_PER_SEC, 0.1) << "the event loop spun while the box waited";
+}
+
+TEST_F(TimedExamDesktopTest, a_window_manager_close_leaves_the_toolbar_and_the_lock_open)
+{
+    app.Start();
+    app.runtime().Run([&] {
+        app.form42.Show();
+        app.form46.Show();
+    });
+    QApplication::processEvents();
+    for (ui::Window* window : std::vector<ui::Window*>{&app.form42, &app.form46}) {
+        desktop::WindowView* view = renderer.ViewOf(*window);
+        ASSERT_NE(view, nullptr) << window->name();
+        EXPECT_TRUE(view->windowFlags() & Qt::FramelessWindowHint) << window->name();
+        view->close();
+        QApplication::processEvents();
+        EXPECT_TRUE(window->is_visible()) << window->name();
+        EXPECT_TRUE(renderer.ViewOf(*window)->isVisible()) << window->name();
+    }
 }
 
 }  // namespace

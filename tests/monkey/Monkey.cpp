@@ -339,7 +339,14 @@ Outcome RandomWalk(const Options& options)
         outcome.journal.insert(outcome.journal.end(), session->outcome.journal.begin(), session->outcome.journal.end());
         session->outcome.journal.clear();
     };
-    while (outcome.performed < options.events) {
+    // The prefix is performed as a replay would: its answers as scripted.
+    for (Event event : options.prefix) {
+        if (outcome.failure || session->rt().ended() || !session->Perform(event, nullptr))
+            continue;
+        outcome.events.push_back(event);
+        outcome.failure = session->Check(outcome.events.back());
+    }
+    while (!outcome.failure && outcome.performed < options.events) {
         if (session->rt().ended()) {
             finish();
             session = std::make_unique<Session>(options.fail_platform_calls);
@@ -364,6 +371,28 @@ Outcome RandomWalk(const Options& options)
     }
     finish();
     return outcome;
+}
+
+std::vector<Event> ExamRoad()
+{
+    platform::FakePlatform fake;
+    App app(fake);
+    auto click = [](ui::Window& window, ui::Control& control, std::vector<int> answers = {}) {
+        const auto& controls = window.controls();
+        const int position = static_cast<int>(std::find(controls.begin(), controls.end(), &control) - controls.begin());
+        return Event{.kind = Event::Kind::Click, .window = window.name(), .control = position, .answers = answers};
+    };
+    return {
+        click(app.form8, app.form8.Image2),
+        click(app.form59, app.form59.Command4),
+        click(app.form43, app.form43.Option1(1)),
+        click(app.form43, app.form43.Command4),
+        click(app.form12, app.form12.Image5, {0}),
+        click(app.form13, app.form13.Image4),
+        Event{.kind = Event::Kind::Advance, .number = 100},
+        click(app.form14, app.form14.Check1),
+        click(app.form14, app.form14.Image3),
+    };
 }
 
 Outcome Replay(const std::vector<Event>& events, bool fail_platform_calls)

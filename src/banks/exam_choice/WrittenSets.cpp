@@ -1,0 +1,25 @@
+// The written sets of the exam choice bank; a new set is declared and listed here.
+#include "banks/ExamChoiceBank.h"
+
+#include <array>
+#include <span>
+
+namespace boxi::banks {
+
+extern const ExamChoiceSet kExamChoiceSet1;
+extern const ExamChoiceSet kExamChoiceSet2;
+extern const ExamChoiceSet kExamChoiceSet3;
+extern const ExamChoiceSet kExamChoiceSet4;
+extern const ExamChoiceSet kExamChoiceSet7;
+extern const ExamChoiceSet kExamChoiceSet8;
+
+namespace {
+
+constexpr std::array<const ExamChoiceSet*, 6> kSets
+    = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3, &kExamChoiceSet4, &kExamChoiceSet7, &kExamChoiceSet8};
+
+}  // namespace
+
+extern const std::span<const ExamChoiceSet* const> kWrittenExamChoiceSets = kSets;
+
+}  // namespace boxi::banks

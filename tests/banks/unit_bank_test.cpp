@@ -1,0 +1,198 @@
+// The unit bank: its eight units, their keys, the written rows and how a
+// unit load writes the question table.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "banks/UnitBank.h"
+#include "banks/text_checks.h"
+
+namespace boxi::testing {
+namespace {
+
+using banks::UnitTexts;
+
+QuestionTable Loaded(std::string_view name)
+{
+    QuestionTable table;
+    EXPECT_TRUE(banks::WriteUnit(table, name));
+    return table;
+}
+
+// The units whose texts are one line each, and those that may join lines.
+const char* const kSingleLineUnits[] = {"计算机基础知识", "Word文字处理", "Excel报表软件", "PowerPoint演示文稿"};
+
+TEST(UnitBank, eight_units_in_list_order_each_with_forty_keys_in_the_given_counts)
+{
+    struct Row {
+        const char* name;
+        int a, b, c, d;
+    };
+    const Row rows[] = {
+        {"数据结构与算法", 6, 13, 11, 10}, {"程序设计基础", 16, 10, 7, 7},   {"软件工程基础", 13, 9, 11, 7},
+        {"数据库设计基础", 11, 7, 15, 7},  {"计算机基础知识", 9, 11, 13, 7}, {"Word文字处理", 8, 6, 17, 9},
+        {"Excel报表软件", 6, 11, 18, 5},   {"PowerPoint演示文稿", 11, 9, 12, 8},
+    };
+    ASSERT_EQ(banks::Units().size(), std::size(rows));
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        const UnitTexts& unit = *banks::Units()[i];
+        SCOPED_TRACE(rows[i].name);
+        EXPECT_EQ(unit.name, rows[i].name);
+        ASSERT_EQ(unit.keys.size(), 40u);
+        std::map<char, int> counts;
+        for (char key : unit.keys)
+            counts[key]++;
+        EXPECT_EQ(counts, (std::map<char, int>{{'A', rows[i].a}, {'B', rows[i].b}, {'C', rows[i].c}, {'D', rows[i].d}}));
+    }
+}
+
+TEST(UnitBank, written_rows_are_numbered_in_order_and_keep_the_shapes_of_their_unit)
+{
+    for (const UnitTexts* unit : banks::Units()) {
+        SCOPED_TRACE(std::string(unit->name));
+        const bool single_lines = std::find_if(std::begin(kSingleLineUnits), std::end(kSingleLineUnits),
+                                               [&](const char* n) { return unit->name == n; }) != std::end(kSingleLineUnits);
+        int previous = 0;
+        for (const banks::UnitRow& row : unit->rows) {
+            SCOPED_TRACE(row.number);
+            EXPECT_GT(row.number, previous);
+            EXPECT_LE(row.number, 40);
+            previous = row.number;
+            std::vector<std::string> texts{row.stem.Text(), row.analysis.Text()};
+            for (int i = 0; i < 4; ++i) {
+                std::string option(row.choices[static_cast<size_t>(i)]);
+                texts.push_back(option);
+                if (option.empty())
+                    continue;
+                // The option's own letter, in one of the prefix forms.
+                const std::string letter(1, static_cast<char>('A' + i));
+                bool prefixed = false;
+                for (const std::string& prefix :
+                     {"(" + letter + ")", "（" + letter + "）", letter + "）", " " + letter + "）", "  " + letter + "）"})
+                    prefixed = prefixed || option.rfind(prefix, 0) == 0;
+                EXPECT_TRUE(prefixed) << option;
+                EXPECT_EQ(option.find_first_of("\r\n"), std::string::npos) << option;
+            }
+            if (!row.stem.empty()) {
+                const std::string number = std::to_string(row.number);
+                const std::string& stem = texts[0];
+                EXPECT_EQ(stem.rfind(number, 0), 0u) << stem;
+                const bool unstopped = unit->name == "计算机基础知识" && (row.number == 24 || row.number == 31);
+                EXPECT_EQ(stem.substr(number.size(), 1) == ".", !unstopped) << stem;
+            }
+            for (const std::string& text : texts) {
+                EXPECT_TRUE(IsCp936(text)) << text;
+                if (single_lines) {
+                    EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos) << text;
+                }
+                // Lines are joined by CR LF only: no lone CR or LF, no empty first or last line.
+                for (size_t at = text.find_first_of("\r\n"); at != std::string::npos; at = text.find_first_of("\r\n", at + 2))
+                    ASSERT_TRUE(text.compare(at, 2, "\r\n") == 0 && at > 0 && at + 2 < text.size()) << text;
+            }
+            EXPECT_FALSE(single_lines && (row.stem.joined() || row.analysis.joined()));
+        }
+    }
+}
+
+TEST(UnitBank, the_given_rows_load_verbatim)
+{
+    struct Row {
+        const char* unit;
+        int n;
+        std::vector<std::string> fields;  // stem, A to D, key, analysis
+    };
+    const Row rows[] = {
+        {"计算机基础知识", 1,
+         {"1.英文CAM的含义是（）。", "(A) 计算机辅助制造", "(B) 计算机辅助设计", "(C) 计算机集成制造系统",
+          "(D) 计算机辅助教学", "A", "英文CAM的含义是计算机辅助制造，CAM是英文Computer Aided Manufacturing简写。"}},
+        {"Word文字处理", 9,
+         {"9.把单词cta改成cat,再把teh改成the后，单击“撤消上一次”按钮会显示（）。", "(A)cta", "(B)cat", "(C)teh",
+          "(D)the", "C", "“撤消上一次”按钮会显示最近一次的撤消前结果，因此会显示teh。"}},
+        {"Word文字处理", 31,
+         {"31.在Word表格中，如果键入的文本超过单元格的宽度时，则________。", "(A) 前面的文字被挤出单元格左边线而删除",
+          "(B) 将自动换行，单元格所在行的高度相应增高", "(C) 将自动增加单元格的宽度", "(D) 显示“单元格宽度不足”的信息", "B",
+          "在Word表格中，如果键入的文本超过单元格的宽度时，则将自动换行，单元格所在行的高度相应增高。"}},
+        {"数据结构与算法", 5,
+         {"5.某二叉树有5个度为2的结点，则该二叉树中的叶子结点数是（\u3000\u3000）。", "（A）10", "（B）8", "（C）6", "（D）4",
+          "C", "解析：根据二叉树的基本性质3：在任意一棵二叉树中，度为0的叶子节点总是比度为2的节点多一个，所以本题中是5＋1＝6个。"}},
+        {"数据库设计基础", 21,
+         {"21.有两个关系R，S如下：\r\n     R     \r\n-----------\r\n A   B   C  \r\n-----------\r\n a   1   2  \r\n"
+          "-----------\r\n b   2   1  \r\n-----------\r\n c   3   1  \r\n-----------\r\n     S     \r\n-----------\r\n"
+          " A   B   C \r\n-----------\r\n c   3   1 \r\n-----------\r\n由关系R通过运算得到关系S，则所使用的运算为（\u3000\u3000）。",
+          "(A)选择", "(B)投影", "(C)自然连接", "(D)并", "A",
+          "由关系R到关系S为一元运算，排除C和D。关系S是关系R的一部分，是通过选择之后的结果，因此选A。"}},
+        {"程序设计基础", 28,
+         {"28.程序的文档化不包括（）。", "(A) 符号名的命名要有实际的含义", "(B) 正确的程序注释", "(C) 良好的视觉组织",
+          "(D) 正确的文档格式", "D",
+          "源程序的文档化应考虑如下几点：\r\n（1）符号名的命名：符号名的命名应具有一定的实际含义，以便于对程序功能的理解。\r\n"
+          "（2）程序注释：正确的注释能够帮助读者理解程序，注释一般分为序言性注释和功能性注释。\r\n"
+          "（3）视觉组织：为使程序的结构一目了然，可以在程序中利用空格、空行、缩进等技巧使程序层次清晰。"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.unit) + " " + std::to_string(row.n));
+        QuestionTable t = Loaded(row.unit);
+        EXPECT_EQ((std::vector<std::string>{t.QuestionText(row.n), t.ChoiceA(row.n), t.ChoiceB(row.n), t.ChoiceC(row.n),
+                                            t.ChoiceD(row.n), t.AnswerKey(row.n), t.AnswerAnalysis(row.n)}),
+                  row.fields);
+    }
+}
+
+TEST(UnitBank, single_quoted_texts_keep_every_character)
+{
+    QuestionTable basics = Loaded("计算机基础知识");
+    EXPECT_EQ(basics.QuestionText(24), "24下列不属于计算机主要性能指标的是（）.");
+    EXPECT_EQ(basics.QuestionText(5), "5.汉字国标码规定的汉字编码每个汉字用（）个字节表示。");
+    QuestionTable excel = Loaded("Excel报表软件");
+    EXPECT_EQ(excel.ChoiceA(22), "(A)100，101");
+    EXPECT_EQ(excel.ChoiceD(22), "(D)100，101");
+    EXPECT_EQ(excel.AnswerKey(22), "C");
+    EXPECT_EQ(excel.ChoiceD(33), "(D)=A1&A2");
+    EXPECT_EQ(excel.AnswerAnalysis(33), "字符串连接公式是：=A1&A2。");
+    EXPECT_EQ(Loaded("PowerPoint演示文稿").ChoiceC(26), "(C)幻灯片放映  ");
+    EXPECT_EQ(Loaded("数据结构与算法").ChoiceA(33), "A）所谓算法就是计算方法");
+}
+
+TEST(UnitBank, a_load_rewrites_all_forty_slots_and_nothing_else)
+{
+    for (const UnitTexts* unit : banks::Units()) {
+        SCOPED_TRACE(std::string(unit->name));
+        QuestionTable table;
+        for (int slot = 0; slot <= 70; ++slot) {
+            for (TextTable* field : {&table.QuestionText, &table.ChoiceA, &table.ChoiceB, &table.ChoiceC, &table.ChoiceD,
+                                     &table.GivenAnswer, &table.AnswerKey, &table.AnswerAnalysis})
+                field->Set(slot, "earlier " + std::to_string(slot));
+        }
+        ASSERT_TRUE(banks::WriteUnit(table, unit->name));
+        for (int slot = 0; slot <= 70; ++slot) {
+            const std::string earlier = "earlier " + std::to_string(slot);
+            const bool unit_slot = slot >= 1 && slot <= 40;
+            for (const TextTable* field : {&table.QuestionText, &table.ChoiceA, &table.ChoiceB, &table.ChoiceC,
+                                           &table.ChoiceD, &table.AnswerKey, &table.AnswerAnalysis})
+                EXPECT_EQ((*field)(slot) == earlier, !unit_slot) << slot;
+            EXPECT_EQ(table.GivenAnswer(slot), earlier);
+        }
+        for (int n = 1; n <= 40; ++n)
+            EXPECT_EQ(table.AnswerKey(n), std::string(1, unit->keys[static_cast<size_t>(n - 1)]));
+        // An unwritten row leaves empty texts, never a stand-in.
+        for (int n : banks::UnwrittenRows(*unit))
+            EXPECT_EQ(table.QuestionText(n), "") << n;
+    }
+}
+
+TEST(UnitBank, only_an_exact_unit_name_loads)
+{
+    for (const char* name : {"", "计算机基础知识 ", " 计算机基础知识", "word文字处理", "Word", "计算机基础知识\r\n", "第1套"}) {
+        SCOPED_TRACE(name);
+        QuestionTable table;
+        table.QuestionText.Set(1, "kept");
+        EXPECT_FALSE(banks::WriteUnit(table, name));
+        EXPECT_EQ(table.QuestionText(1), "kept");
+        EXPECT_EQ(table.AnswerKey(1), "");
+    }
+}
+
+}  // namespace
+}  // namespace boxi::testing
