@@ -97,6 +97,36 @@ void AnswerRight(App& app, int)
     Rt(app).Click(app.form20.Option1(0));
 }
 
+void ToSetChooser(App& app)
+{
+    ToChooser(app);
+    Rt(app).Click(app.form10.Command3);
+}
+
+// The Access practice on the set with the longest written question.
+void ToPractice(App& app)
+{
+    ToSetChooser(app);
+    Rt(app).Select(app.access_set_chooser.List1, 21);
+    Rt(app).Click(app.access_set_chooser.Command1);
+}
+
+void BackToPractice(App& app)
+{
+    Rt(app).Click(app.form10.Command3);
+    Rt(app).Click(app.access_set_chooser.Command1);
+}
+
+// Each type in turn, never the one already marked, and every other time
+// the basic type, whose text is written for the set: each click changes the
+// text on screen.
+void ChooseType(App& app, int round)
+{
+    ui::CommandButton* buttons[] = {&app.form36.Command2, &app.form36.Command1, &app.form36.Command3,
+                                    &app.form36.Command1};
+    Rt(app).Click(*buttons[round % 4]);
+}
+
 void Nothing(App&) {}
 
 // The exam road: from the portal's exam picture to the rules page.
@@ -221,7 +251,7 @@ ui::Window& Win(App& app)
     return app.*Member;
 }
 
-const std::array<Handover, 39> kHandovers = {{
+const std::array<Handover, 45> kHandovers = {{
     {"portal -> course menu", Nothing, nullptr, [](App& app, int) { ToMenu(app); }, Win<&App::form60>,
      [](App& app) { Rt(app).Click(app.form60.Command7); }},
     {"course menu -> chapter study", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command2); },
@@ -323,9 +353,22 @@ const std::array<Handover, 39> kHandovers = {{
      [](App& app) { Rt(app).Click(app.form9.Command2); }},
     {"choice window -> task window", ToChoiceWindow, nullptr, [](App& app, int) { Rt(app).Click(app.form20.Image3); },
      Win<&App::form16>, [](App& app) { Rt(app).Click(app.form16.Command1); }},
+    {"case chooser -> set chooser", ToChooser, nullptr, [](App& app, int) { Rt(app).Click(app.form10.Command3); },
+     Win<&App::access_set_chooser>, [](App& app) { Rt(app).Click(app.access_set_chooser.Command2); }},
+    {"set chooser -> practice", ToSetChooser,
+     [](App& app, int round) { Rt(app).Select(app.access_set_chooser.List1, round % 26); },
+     [](App& app, int) { Rt(app).Click(app.access_set_chooser.Command1); }, Win<&App::form36>,
+     [](App& app) { Rt(app).Click(app.form36.Command5); Rt(app).Click(app.form10.Command3); }},
+    {"practice: type button", ToPractice, nullptr, ChooseType, Win<&App::form36>, nullptr},
+    {"practice -> reference answer", ToPractice, nullptr, [](App& app, int) { Rt(app).Click(app.form36.Command4); },
+     Win<&App::form51>, [](App& app) { Rt(app).CloseByTitleBar(app.form51); }},
+    {"practice -> notes", ToPractice, nullptr, [](App& app, int) { Rt(app).Choose(app.form36.KSGY); },
+     Win<&App::form27>, [](App& app) { Rt(app).Click(app.form27.Command1); }},
+    {"practice -> case chooser", ToPractice, nullptr, [](App& app, int) { Rt(app).Click(app.form36.Command5); },
+     Win<&App::form10>, BackToPractice},
 }};
 
-const std::array<WalkStep, 25> kWalk = {{
+const std::array<WalkStep, 31> kWalk = {{
     {"portal -> course menu", nullptr, ToMenu, Win<&App::form60>},
     {"course menu -> chapter study", nullptr, [](App& app) { Rt(app).Click(app.form60.Command2); }, Win<&App::form2>},
     {"choose a chapter (outline)", nullptr, [](App& app) { Rt(app).Select(app.form2.List1, kLongestChapter); },
@@ -364,6 +407,15 @@ const std::array<WalkStep, 25> kWalk = {{
     {"confirmation -> rules page", nullptr, [](App& app) { Rt(app).Click(app.form13.Image4); }, Win<&App::form14>},
     {"rules page -> task window (exam start)", ReadyToStart, [](App& app) { Rt(app).Click(app.form14.Image3); },
      Win<&App::form16>},
+    {"case chooser -> set chooser",
+     [](App& app) { Rt(app).Click(app.form16.Command8); },
+     [](App& app) { Rt(app).Click(app.form10.Command3); }, Win<&App::access_set_chooser>},
+    {"set chooser -> practice", [](App& app) { Rt(app).Select(app.access_set_chooser.List1, 21); },
+     [](App& app) { Rt(app).Click(app.access_set_chooser.Command1); }, Win<&App::form36>},
+    {"practice: type button", nullptr, [](App& app) { Rt(app).Click(app.form36.Command3); }, Win<&App::form36>},
+    {"practice -> reference answer", nullptr, [](App& app) { Rt(app).Click(app.form36.Command4); }, Win<&App::form51>},
+    {"practice -> notes", nullptr, [](App& app) { Rt(app).Choose(app.form36.KSGY); }, Win<&App::form27>},
+    {"practice -> case chooser", nullptr, [](App& app) { Rt(app).Click(app.form36.Command5); }, Win<&App::form10>},
 }};
 
 }  // namespace

@@ -42,8 +42,9 @@ struct WalkStep {
 // From the painted portal through every window, each handover taken for
 // the first time: the chapter road to the steps window, back to the menu,
 // the case road to its steps, then the unit test and its sheet, back to the
-// portal, and the exam road from the exam start window (and its syllabus)
-// to the exam's task window.
+// portal, the exam road from the exam start window (and its syllabus) to the
+// exam's task window, and from there the Access practice by way of the case
+// chooser.
 std::span<const WalkStep> EveryWindowOnce();
 
 // The case names the bank holds, for the chooser to cycle through.

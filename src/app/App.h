@@ -1,5 +1,9 @@
 #pragma once
 
+#include "access_practice/AccessSetChooser.h"
+#include "access_practice/Form27.h"
+#include "access_practice/Form36.h"
+#include "access_practice/Form51.h"
 #include "cases/Form10.h"
 #include "cases/Form16.h"
 #include "cases/Form31.h"
@@ -83,6 +87,10 @@ public:
     Form44 form44{*this};
     Form45 form45{*this};
     Form20 form20{*this};
+    AccessSetChooser access_set_chooser{*this};
+    Form36 form36{*this};
+    Form51 form51{*this};
+    Form27 form27{*this};
 };
 
 }  // namespace boxi

@@ -630,9 +630,20 @@ void WindowView::SyncControl(ui::Control& control, QWidget* widget)
         auto* label = static_cast<ClickLabel*>(widget);
         label->flat_border = p.label_border == ui::LabelBorder::FlatSingle;
         label->setContentsMargins(label->flat_border ? QMargins(1, 1, 1, 1) : QMargins());
-        label->setText(ToWidget(p.caption));
-        label->update();
-        label->setAlignment(AlignmentOf(p.alignment) | Qt::AlignVCenter);
+        if (p.word_wrap) {
+            // A message of several lines, read from the top as a Windows
+            // label draws it, at the close line spacing of the Song faces:
+            // the stand-in font spaces its lines wider than the design allows.
+            label->setTextFormat(Qt::RichText);
+            label->setText(QStringLiteral("<div style=\"line-height:70%\">%1</div>")
+                               .arg(ToWidget(p.caption).toHtmlEscaped().replace(QChar('\n'), QStringLiteral("<br>"))));
+            label->update();
+            label->setAlignment(AlignmentOf(p.alignment) | Qt::AlignTop);
+        } else {
+            label->setText(ToWidget(p.caption));
+            label->update();
+            label->setAlignment(AlignmentOf(p.alignment) | Qt::AlignVCenter);
+        }
         label->setWordWrap(true);
         ApplyColors(label, p, p.back_style == ui::BackStyle::Opaque);
         widget->setGeometry(r.left, r.top, r.width, r.height);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -181,6 +182,45 @@ TEST_F(DesktopTest, a_guarded_text_box_sends_its_right_press_to_the_model)
     QApplication::processEvents();
     EXPECT_EQ(fake.Entries("PopupMenu").size(), 1u);
     EXPECT_EQ(app.form9.Text1.text(), "steps");
+}
+
+TEST_F(DesktopTest, the_access_practice_has_its_menu_bar_a_monospaced_question_and_notes_that_fit)
+{
+    app.Start();
+    app.runtime().Run([&] {
+        app.form10.SetCurrentSetName("操作题（第22套）");
+        app.form36.Show();
+    });
+    QApplication::processEvents();
+    desktop::WindowView* view = renderer.ViewOf(app.form36);
+    ASSERT_NE(view, nullptr);
+    auto* bar = view->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    QStringList menus;
+    for (QAction* action : bar->actions())
+        menus << action->text();
+    // The mnemonics stay; the hidden pop-up menu is no menu of the bar.
+    EXPECT_EQ(menus, (QStringList{QString::fromUtf8("答题(&T)"), QString::fromUtf8("帮助（&H)")}));
+    QWidget* client = view->findChild<QWidget*>("client");
+    ASSERT_NE(client, nullptr);
+    EXPECT_GE(client->geometry().top(), bar->geometry().bottom());  // Line1 sits under the bar
+
+    // A Chinese character is two Latin columns, in bold too, so tables line up.
+    auto* question = Widget<QPlainTextEdit>(app.form36, "Text1");
+    ASSERT_NE(question, nullptr);
+    EXPECT_TRUE(question->font().bold());
+    QFontMetrics metrics(question->font());
+    EXPECT_EQ(metrics.horizontalAdvance(QString::fromUtf8("编")), 2 * metrics.horizontalAdvance(QStringLiteral("P")));
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral(" ")), metrics.horizontalAdvance(QStringLiteral("P")));
+
+    // Standard type buttons keep the button face; "试题分析" shows its own colour.
+    EXPECT_TRUE(Widget<QPushButton>(app.form36, "Command1")->styleSheet().isEmpty());
+    EXPECT_FALSE(Widget<QPushButton>(app.form36, "Command4")->styleSheet().isEmpty());
+
+    app.runtime().Choose(app.form36.KSGY);
+    auto* notes = Widget<QLabel>(app.form27, "Label1");
+    ASSERT_NE(notes, nullptr);
+    EXPECT_LE(notes->heightForWidth(notes->width()), notes->height()) << "the three notes are cut off: " << notes->width() << " wide";
 }
 
 TEST_F(DesktopTest, the_syllabus_window_resizes_and_maximises_with_its_text_box_in_place)
