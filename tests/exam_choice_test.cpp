@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "banks/ExamChoiceBank.h"
 #include "cases/SetLoading.h"
 #include "common/Module1.h"
 #include "support/Harness.h"
@@ -696,6 +697,129 @@ TEST_F(ExamChoiceTest, at_the_time_up_the_entry_control_shows_the_time_up_notice
             app.form42.Unload();
             app.form18.Unload();
         });
+    }
+}
+
+// The same roads on the program's own choice bank, for the sets it holds.
+class ExamChoiceBankTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        for (int n = 1; n <= 20; ++n) {
+            if (const banks::ExamChoiceSet* set = banks::FindExamChoiceSet("第" + std::to_string(n) + "套"))
+                sets_.push_back(set);
+        }
+        if (sets_.size() < 2)
+            GTEST_SKIP() << "fewer than two complete sets in the bank yet";
+    }
+
+    void OpenInChooser(std::string_view name)
+    {
+        if (!app.form10.is_visible()) {
+            StartFresh();
+            ASSERT_TRUE(rt().Click(app.form8.Image1));
+            ASSERT_TRUE(rt().Click(app.form60.Command4));
+        }
+        ASSERT_TRUE(rt().Type(app.form10.Combo1, std::string(name)));
+        ASSERT_TRUE(rt().Click(app.form10.Command2));
+    }
+
+    // The option whose letter is the row's key.
+    static int KeyOption(const banks::ExamChoiceRow& row) { return row.AnswerKey[0] - 'A'; }
+
+    const banks::ExamChoiceSet& set(size_t i) const { return *sets_[i]; }
+
+private:
+    std::vector<const banks::ExamChoiceSet*> sets_;
+};
+
+TEST_F(ExamChoiceBankTest, training_on_two_sets_shows_each_sets_questions_judges_and_explains)
+{
+    for (size_t i : {0u, 1u}) {
+        const banks::ExamChoiceSet& s = set(i);
+        SCOPED_TRACE(std::string(s.name));
+        OpenInChooser(s.name);
+        ASSERT_TRUE(rt().Click(app.form16.Command1));
+        EXPECT_EQ(app.form20.Text1.text(), s.rows[0].QuestionText);
+        EXPECT_EQ(app.form20.Option1(3).caption(), s.rows[0].ChoiceD);
+
+        ASSERT_TRUE(rt().Click(app.form20.Label3(20)));
+        const banks::ExamChoiceRow& last = s.rows[19];
+        ASSERT_TRUE(rt().Click(app.form20.Option1((KeyOption(last) + 1) % 4)));
+        EXPECT_EQ(app.form20.Label5.caption(), kWrong);
+        ASSERT_TRUE(rt().Click(app.form20.Option1(KeyOption(last))));
+        EXPECT_EQ(app.form20.Label5.caption(), kRight);
+        ASSERT_TRUE(rt().Click(app.form20.Command1));
+        EXPECT_TRUE(app.form9.is_visible());
+        EXPECT_EQ(app.form9.Text1.text(), "答案：" + std::string(last.AnswerKey) + "\r\n分析：" + std::string(last.AnswerAnalysis));
+
+        ASSERT_TRUE(rt().Click(app.form9.Command2));
+        ASSERT_TRUE(rt().Click(app.form20.Image3));
+        ASSERT_TRUE(rt().Click(app.form16.Command8));
+    }
+}
+
+TEST_F(ExamChoiceBankTest, an_exam_answer_reaches_the_progress_page_and_the_review_after_submission)
+{
+    const banks::ExamChoiceSet& s = set(0);
+    StartFresh();
+    // The exam start of the rules page, for a drawn set with choice questions.
+    Run([&] {
+        app.form43.Option1(1).set_value(true, ui::Notify::No);
+        app.form10.SetCurrentSetName(std::string(s.name));
+        app.form42.Show();
+        app.LoadCurrentSet(SetLoadUse::ExamStarting);
+        app.form16.Show();
+    });
+    ASSERT_TRUE(app.form16.Command1.visible());
+    ASSERT_TRUE(rt().Click(app.form16.Command1));
+    ASSERT_TRUE(rt().Click(app.form20.Label3(4)));
+    ASSERT_TRUE(rt().Click(app.form20.Option1(KeyOption(s.rows[3]))));
+    ASSERT_TRUE(rt().Click(app.form20.Label3(9)));
+    ASSERT_TRUE(rt().Click(app.form20.Option1((KeyOption(s.rows[8]) + 1) % 4)));
+    EXPECT_EQ(app.form20.Label5.caption(), "");
+    EXPECT_FALSE(app.form20.Command1.visible());
+
+    ASSERT_TRUE(rt().Click(app.form42.Label8));  // "交卷"
+    ASSERT_TRUE(app.form15.is_visible());
+    EXPECT_EQ(app.m.AnsweredCount, 2);
+    ASSERT_TRUE(rt().Click(app.form15.Command1));  // "确定"
+    ASSERT_TRUE(app.form1.is_visible());
+    const std::string key4(s.rows[3].AnswerKey), key9(s.rows[8].AnswerKey);
+    EXPECT_EQ(app.form1.Text5(4).text(), key4);
+    EXPECT_EQ(app.form1.Text4(4).text(), key4);
+    EXPECT_EQ(app.form1.Text3(4).text(), "1");
+    EXPECT_NE(app.form1.Text5(9).text(), key9);
+    EXPECT_EQ(app.form1.Text4(9).text(), key9);
+    EXPECT_EQ(app.form1.Text3(9).text(), "0");
+    EXPECT_EQ(app.form1.Text4(12).text(), std::string(s.rows[11].AnswerKey));
+    EXPECT_EQ(app.form1.Text5(12).text(), "");
+}
+
+TEST_F(ExamChoiceBankTest, a_case_opened_during_the_exam_leaves_the_next_choice_entry_whole)
+{
+    const banks::ExamChoiceSet& s = set(1);
+    StartFresh();
+    Run([&] {
+        app.form10.SetCurrentSetName(std::string(s.name));
+        app.LoadCurrentSet(SetLoadUse::ExamStarting);
+        app.form16.Show();
+    });
+    // Back to the chooser, a case, and the set again.
+    ASSERT_TRUE(rt().Click(app.form16.Command8));
+    OpenInChooser("实例8");
+    ASSERT_TRUE(rt().Click(app.form16.Command8));
+    OpenInChooser(s.name);
+    ASSERT_TRUE(rt().Click(app.form16.Command1));
+    for (int k : {1, 2, 20}) {
+        SCOPED_TRACE(k);
+        const banks::ExamChoiceRow& row = s.rows[static_cast<size_t>(k - 1)];
+        ASSERT_TRUE(rt().Click(app.form20.Label3(k)));
+        EXPECT_EQ(app.form20.Text1.text(), row.QuestionText);
+        EXPECT_EQ(app.form20.Option1(0).caption(), row.ChoiceA);
+        EXPECT_EQ(app.form20.Option1(1).caption(), row.ChoiceB);
+        EXPECT_EQ(app.form20.Option1(2).caption(), row.ChoiceC);
+        EXPECT_EQ(app.m.Table.AnswerKey(k), row.AnswerKey);
     }
 }
 
