@@ -4,6 +4,7 @@
 #include <QLinearGradient>
 
 #include "desktop/Fonts.h"
+#include "exam/Form12.h"
 
 namespace boxi::desktop {
 namespace {
@@ -51,7 +52,9 @@ void PaintExamChoiceScreen(QPainter& p, const QRect& area)
     p.setFont(Face(13, false));
     p.setPen(QColor(214, 230, 248));
     p.drawText(at(16, 36, 520, 22), Qt::AlignLeft | Qt::AlignVCenter,
-               QString::fromUtf8("考生：模拟1    准考证号：418203957614    [选择题]"));
+               QString::fromUtf8("考生：模拟1    准考证号：") +
+                   QString::fromUtf8(kMockAdmissionNumber.data(), static_cast<qsizetype>(kMockAdmissionNumber.size())) +
+                   QString::fromUtf8("    [选择题]"));
 
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(Qt::white, 2));

@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "common/Conventions.h"
+#include "exam/Form12.h"
 
 namespace boxi {
 namespace {
@@ -15,7 +16,8 @@ bool IsRightAnswer(const std::string& key, const std::string& letter) { return !
 
 Form20::Form20(App& app)
     : ui::Window(app.runtime(), "Form20",
-                 {.caption = "NCRE无纸化_二级MS Office高级应用_考试系统_[选择题]姓名：模拟1，准考证号：418203957614",
+                 {.caption = "NCRE无纸化_二级MS Office高级应用_考试系统_[选择题]姓名：模拟1，准考证号：" +
+                             std::string(kMockAdmissionNumber),
                   .client_width = 1018,
                   .client_height = 639}),
       app_(app)
