@@ -339,18 +339,25 @@ Outcome RandomWalk(const Options& options)
         outcome.journal.insert(outcome.journal.end(), session->outcome.journal.begin(), session->outcome.journal.end());
         session->outcome.journal.clear();
     };
-    // The prefix is performed as a replay would: its answers as scripted.
-    for (Event event : options.prefix) {
-        if (outcome.failure || session->rt().ended() || !session->Perform(event, nullptr))
-            continue;
-        outcome.events.push_back(event);
-        outcome.failure = session->Check(outcome.events.back());
-    }
+    // The prefix is performed as a replay would, its answers as scripted,
+    // at the start and after every restart.
+    auto perform_prefix = [&] {
+        for (Event event : options.prefix) {
+            if (outcome.failure || session->rt().ended() || !session->Perform(event, nullptr))
+                continue;
+            outcome.events.push_back(event);
+            outcome.failure = session->Check(outcome.events.back());
+        }
+    };
+    perform_prefix();
     while (!outcome.failure && outcome.performed < options.events) {
         if (session->rt().ended()) {
             finish();
             session = std::make_unique<Session>(options.fail_platform_calls);
             outcome.events.push_back({.kind = Event::Kind::Restart});
+            perform_prefix();
+            if (outcome.failure)
+                break;
         }
         auto event = DrawEvent(*session, random);
         if (!event) {

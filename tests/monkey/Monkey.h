@@ -26,8 +26,8 @@ struct Options {
     std::uint64_t seed = 1;
     int events = 20000;
     bool fail_platform_calls = false;  // every launch and folder call fails
-    // Performed first, answers as scripted, so that a walk can explore from
-    // deep in a road.
+    // Performed first and after every restart, answers as scripted, so that
+    // a walk explores from deep in a road.
     std::vector<Event> prefix;
 };
 
