@@ -10,6 +10,7 @@
 #include "banks/ExamChoiceBank.h"
 #include "cases/SetLoading.h"
 #include "common/Module1.h"
+#include "support/ExamHarness.h"
 #include "support/Harness.h"
 
 namespace boxi::testing {
@@ -700,9 +701,17 @@ TEST_F(ExamChoiceTest, at_the_time_up_the_entry_control_shows_the_time_up_notice
     }
 }
 
-// The same roads on the program's own choice bank, for the sets it holds.
-class ExamChoiceBankTest : public AppTest {
+// The same roads on the program's own choice bank, for the sets it holds,
+// and the exam's own road through the rules page.
+class ExamChoiceBankTest : public ExamTest {
 protected:
+    ExamChoiceBankTest()
+    {
+        app.set_loader.choice_bank = [](QuestionTable& table, std::string_view name) {
+            banks::WriteExamChoiceSet(table, name);
+        };
+    }
+
     void SetUp() override
     {
         for (int n = 1; n <= 20; ++n) {
@@ -762,17 +771,10 @@ TEST_F(ExamChoiceBankTest, training_on_two_sets_shows_each_sets_questions_judges
 TEST_F(ExamChoiceBankTest, an_exam_answer_reaches_the_progress_page_and_the_review_after_submission)
 {
     const banks::ExamChoiceSet& s = set(0);
-    StartFresh();
-    // The exam start of the rules page, for a drawn set with choice questions.
-    Run([&] {
-        app.form43.Option1(1).set_value(true, ui::Notify::No);
-        app.form10.SetCurrentSetName(std::string(s.name));
-        app.form42.Show();
-        app.LoadCurrentSet(SetLoadUse::ExamStarting);
-        app.form16.Show();
-    });
+    StartExam(std::string(s.name));
     ASSERT_TRUE(app.form16.Command1.visible());
     ASSERT_TRUE(rt().Click(app.form16.Command1));
+    EXPECT_EQ(app.form20.Text1.text(), s.rows[0].QuestionText);
     ASSERT_TRUE(rt().Click(app.form20.Label3(4)));
     ASSERT_TRUE(rt().Click(app.form20.Option1(KeyOption(s.rows[3]))));
     ASSERT_TRUE(rt().Click(app.form20.Label3(9)));
@@ -785,6 +787,7 @@ TEST_F(ExamChoiceBankTest, an_exam_answer_reaches_the_progress_page_and_the_revi
     EXPECT_EQ(app.m.AnsweredCount, 2);
     ASSERT_TRUE(rt().Click(app.form15.Command1));  // "确定"
     ASSERT_TRUE(app.form1.is_visible());
+    EXPECT_TRUE(app.form20.is_visible());
     const std::string key4(s.rows[3].AnswerKey), key9(s.rows[8].AnswerKey);
     EXPECT_EQ(app.form1.Text5(4).text(), key4);
     EXPECT_EQ(app.form1.Text4(4).text(), key4);
@@ -796,15 +799,34 @@ TEST_F(ExamChoiceBankTest, an_exam_answer_reaches_the_progress_page_and_the_revi
     EXPECT_EQ(app.form1.Text5(12).text(), "");
 }
 
+TEST_F(ExamChoiceBankTest, an_exam_on_a_set_without_choice_questions_has_no_entry)
+{
+    StartExam("第25套");
+    EXPECT_FALSE(app.form16.Command1.visible());
+}
+
+TEST_F(ExamChoiceBankTest, after_the_countdowns_time_up_the_entry_shows_only_the_time_up_notice)
+{
+    StartExam(std::string(set(0).name));
+    fake.AnswerNextBox(platform::MsgAnswer::Ok);  // "时间已到，考试结束！"
+    Advance(kTimeUpAt);
+    ASSERT_FALSE(app.form16.is_loaded());
+    ASSERT_TRUE(rt().Click(app.form17.Command1));
+    ASSERT_TRUE(rt().Click(app.form15.Command2));  // "取消": the exam goes on
+    ASSERT_TRUE(rt().Click(app.form42.Label6));
+    ASSERT_TRUE(rt().Click(app.form42.Label6));
+    ASSERT_TRUE(app.form16.is_visible());
+    ASSERT_TRUE(app.form16.Command1.visible());
+    fake.ClearJournal();
+    ASSERT_TRUE(rt().Click(app.form16.Command1));
+    EXPECT_EQ(fake.journal(), (Journal{"load Form18", "show Form18"}));
+    EXPECT_FALSE(app.form20.is_loaded());
+}
+
 TEST_F(ExamChoiceBankTest, a_case_opened_during_the_exam_leaves_the_next_choice_entry_whole)
 {
     const banks::ExamChoiceSet& s = set(1);
-    StartFresh();
-    Run([&] {
-        app.form10.SetCurrentSetName(std::string(s.name));
-        app.LoadCurrentSet(SetLoadUse::ExamStarting);
-        app.form16.Show();
-    });
+    StartExam(std::string(s.name));
     // Back to the chooser, a case, and the set again.
     ASSERT_TRUE(rt().Click(app.form16.Command8));
     OpenInChooser("实例8");
