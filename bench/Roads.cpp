@@ -95,6 +95,38 @@ void BackToFirstQuestion(App& app)
         Rt(app).Click(app.form6.cmd(0));
 }
 
+// The task window of an exam set with choice questions, in training.
+void ToChoiceTask(App& app)
+{
+    ToChooser(app);
+    Rt(app).Type(app.form10.Combo1, "第3套");
+    Rt(app).Click(app.form10.Command2);
+}
+
+void ToChoiceWindow(App& app)
+{
+    ToChoiceTask(app);
+    Rt(app).Click(app.form16.Command1);
+}
+
+// The first answer of a round: the progress page and the review are loaded
+// by it, so they are closed before.
+void CloseAnswerPages(App& app, int)
+{
+    Rt(app).Run([&app] {
+        app.form15.Unload();
+        app.form1.Unload();
+    });
+}
+
+// A right answer in training brings up "试题评析": the key is set so that A
+// is right whatever the bank holds.
+void AnswerRight(App& app, int)
+{
+    Rt(app).Run([&app] { app.m.Table.AnswerKey.Set(app.m.CurrentQuestion, "A"); });
+    Rt(app).Click(app.form20.Option1(0));
+}
+
 void ToSetChooser(App& app)
 {
     ToChooser(app);
@@ -249,7 +281,7 @@ ui::Window& Win(App& app)
     return app.*Member;
 }
 
-const std::array<Handover, 46> kHandovers = {{
+const std::array<Handover, 52> kHandovers = {{
     {"portal -> course menu", Nothing, nullptr, [](App& app, int) { ToMenu(app); }, Win<&App::form60>,
      [](App& app) { Rt(app).Click(app.form60.Command7); }},
     {"course menu -> chapter study", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command2); },
@@ -380,6 +412,20 @@ const std::array<Handover, 46> kHandovers = {{
          Rt(app).Type(app.form46.Text1, "58143");
      },
      [](App& app, int) { Rt(app).Click(app.form46.Command1); }, Win<&App::form1>, ProgressPageAgainFromReview},
+    {"task window -> choice window", ToChoiceTask, nullptr, [](App& app, int) { Rt(app).Click(app.form16.Command1); },
+     Win<&App::form20>, [](App& app) { Rt(app).Click(app.form20.Image3); }},
+    {"choice: jump to a question", ToChoiceWindow, nullptr,
+     [](App& app, int round) { Rt(app).Click(app.form20.Label3(round % 19 + 2)); }, Win<&App::form20>,
+     [](App& app) { Rt(app).Click(app.form20.Label3(1)); }},
+    {"choice: next question", ToChoiceWindow, nullptr, [](App& app, int) { Rt(app).Click(app.form20.Image2(1)); },
+     Win<&App::form20>, [](App& app) { Rt(app).Click(app.form20.Image2(0)); }},
+    {"choice: first answer (loads two windows)", ToChoiceWindow, CloseAnswerPages,
+     [](App& app, int round) { Rt(app).Click(app.form20.Option1(round % 4)); }, Win<&App::form20>, nullptr},
+    {"choice -> analysis window", ToChoiceWindow, AnswerRight,
+     [](App& app, int) { Rt(app).Click(app.form20.Command1); }, Win<&App::form9>,
+     [](App& app) { Rt(app).Click(app.form9.Command2); }},
+    {"choice window -> task window", ToChoiceWindow, nullptr, [](App& app, int) { Rt(app).Click(app.form20.Image3); },
+     Win<&App::form16>, [](App& app) { Rt(app).Click(app.form16.Command1); }},
 }};
 
 const std::array<WalkStep, 38> kWalk = {{

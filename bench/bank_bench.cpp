@@ -10,6 +10,7 @@
 #include "app/App.h"
 #include "banks/AccessBank.h"
 #include "banks/CaseBank.h"
+#include "banks/ExamChoiceBank.h"
 #include "banks/KnowledgeOutlines.h"
 #include "banks/OperationExercises.h"
 #include "banks/UnitBank.h"
@@ -66,6 +67,17 @@ void WriteCase(benchmark::State& state)
         const std::int64_t end = MonotonicNs();
         benchmark::DoNotOptimize(*table);
         state.SetIterationTime(static_cast<double>(end - start) * 1e-9);
+    }
+}
+
+// One set's twenty choice questions into the table, as the choice
+// section's entry and the review's load look them up.
+void WriteExamChoiceSet(benchmark::State& state, std::string name)
+{
+    auto table = std::make_unique<QuestionTable>();
+    for (auto _ : state) {
+        banks::WriteExamChoiceSet(*table, name);
+        benchmark::DoNotOptimize(*table);
     }
 }
 
@@ -150,6 +162,11 @@ void RegisterBankBenchmarks()
     }
     benchmark::RegisterBenchmark("banks::WriteCase 实例8", WriteCase)->UseManualTime();
     TheResults().bank_order.push_back("banks::WriteCase 实例8");
+    for (const char* name : {"第1套", "第20套", "第21套"}) {
+        std::string label = std::string("banks::WriteExamChoiceSet ") + name + (std::string_view(name) == "第21套" ? " (none)" : "");
+        benchmark::RegisterBenchmark(label.c_str(), WriteExamChoiceSet, std::string(name));
+        TheResults().bank_order.push_back(label);
+    }
     Register("IsCaseName 实例34 of 1..34", IsCaseNameLast);
     Register("KnowledgeOutlineLines+JoinCrLf", OutlineJoined);
     Register("OperationExercises lookup 351", OperationExerciseLookup);

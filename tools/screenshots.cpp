@@ -165,6 +165,39 @@ int main(int argc, char** argv)
         rt.Click(app.form16.Command8);
     }
 
+    // The choice section of a set, entered from the task window: fresh, then
+    // answered in training and in exam mode.
+    rt.Type(app.form10.Combo1, "第3套");
+    rt.Click(app.form10.Command2);
+    shoot.Shot(app.form16, "第3套");
+    rt.Click(app.form16.Command1);
+    shoot.Shot(app.form20, "fresh");
+    const std::string key = app.m.Table.AnswerKey(1);
+    const int right = key.size() == 1 && key[0] >= 'A' && key[0] <= 'D' ? key[0] - 'A' : 0;
+    rt.Click(app.form20.Option1(right));
+    shoot.Shot(app.form20, "training-right");
+    rt.Click(app.form20.Option1((right + 2) % 4));
+    shoot.Shot(app.form20, "training-wrong");
+    rt.Click(app.form20.Option1(right));
+    rt.Click(app.form20.Command1);
+    shoot.Shot(app.form9, "choice");
+    rt.Click(app.form9.Command2);
+    rt.Click(app.form20.Image3);
+    rt.Run([&app] { app.form43.Option1(1).set_value(true, boxi::ui::Notify::No); });
+    rt.Click(app.form16.Command1);
+    rt.Click(app.form20.Option1(1));
+    rt.Click(app.form20.Label3(7));
+    rt.Click(app.form20.Option1(3));
+    rt.Click(app.form20.Label3(12));
+    shoot.Shot(app.form20, "exam");
+    rt.Click(app.form20.Image3);
+    rt.Click(app.form16.Command8);
+    // The answers loaded the mode choice, the progress page and the review.
+    rt.Run([&app] {
+        app.form43.Unload();
+        app.form15.Unload();
+        app.form1.Unload();
+    });
     rt.Click(app.form10.Command3);
     shoot.Shot(app.access_set_chooser, "");
     rt.Select(app.access_set_chooser.List1, 21);

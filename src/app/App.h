@@ -26,6 +26,7 @@
 #include "exam/Form45.h"
 #include "exam/Form46.h"
 #include "exam/Form59.h"
+#include "exam_choice/Form20.h"
 #include "platform/Platform.h"
 #include "shell/Form2.h"
 #include "shell/Form60.h"
@@ -91,6 +92,7 @@ public:
     Form46 form46{*this};
     Form44 form44{*this};
     Form45 form45{*this};
+    Form20 form20{*this};
     AccessSetChooser access_set_chooser{*this};
     Form36 form36{*this};
     Form51 form51{*this};
