@@ -12,11 +12,12 @@ extern const ExamChoiceSet kExamChoiceSet3;
 extern const ExamChoiceSet kExamChoiceSet4;
 extern const ExamChoiceSet kExamChoiceSet7;
 extern const ExamChoiceSet kExamChoiceSet8;
+extern const ExamChoiceSet kExamChoiceSet14;
 
 namespace {
 
-constexpr std::array<const ExamChoiceSet*, 6> kSets
-    = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3, &kExamChoiceSet4, &kExamChoiceSet7, &kExamChoiceSet8};
+constexpr std::array<const ExamChoiceSet*, 7> kSets = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3,
+    &kExamChoiceSet4, &kExamChoiceSet7, &kExamChoiceSet8, &kExamChoiceSet14};
 
 }  // namespace
 
