@@ -13,11 +13,12 @@ extern const ExamChoiceSet kExamChoiceSet4;
 extern const ExamChoiceSet kExamChoiceSet7;
 extern const ExamChoiceSet kExamChoiceSet8;
 extern const ExamChoiceSet kExamChoiceSet14;
+extern const ExamChoiceSet kExamChoiceSet15;
 
 namespace {
 
-constexpr std::array<const ExamChoiceSet*, 7> kSets = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3,
-    &kExamChoiceSet4, &kExamChoiceSet7, &kExamChoiceSet8, &kExamChoiceSet14};
+constexpr std::array<const ExamChoiceSet*, 8> kSets = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3,
+    &kExamChoiceSet4, &kExamChoiceSet7, &kExamChoiceSet8, &kExamChoiceSet14, &kExamChoiceSet15};
 
 }  // namespace
 
