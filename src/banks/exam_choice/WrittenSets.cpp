@@ -15,11 +15,13 @@ extern const ExamChoiceSet kExamChoiceSet8;
 extern const ExamChoiceSet kExamChoiceSet14;
 extern const ExamChoiceSet kExamChoiceSet15;
 extern const ExamChoiceSet kExamChoiceSet16;
+extern const ExamChoiceSet kExamChoiceSet17;
 
 namespace {
 
-constexpr std::array<const ExamChoiceSet*, 9> kSets = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3,
-    &kExamChoiceSet4, &kExamChoiceSet7, &kExamChoiceSet8, &kExamChoiceSet14, &kExamChoiceSet15, &kExamChoiceSet16};
+constexpr std::array<const ExamChoiceSet*, 10> kSets
+    = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3, &kExamChoiceSet4, &kExamChoiceSet7, &kExamChoiceSet8,
+        &kExamChoiceSet14, &kExamChoiceSet15, &kExamChoiceSet16, &kExamChoiceSet17};
 
 }  // namespace
 
