@@ -16,12 +16,13 @@ extern const ExamChoiceSet kExamChoiceSet14;
 extern const ExamChoiceSet kExamChoiceSet15;
 extern const ExamChoiceSet kExamChoiceSet16;
 extern const ExamChoiceSet kExamChoiceSet17;
+extern const ExamChoiceSet kExamChoiceSet18;
 
 namespace {
 
-constexpr std::array<const ExamChoiceSet*, 10> kSets
+constexpr std::array<const ExamChoiceSet*, 11> kSets
     = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3, &kExamChoiceSet4, &kExamChoiceSet7, &kExamChoiceSet8,
-        &kExamChoiceSet14, &kExamChoiceSet15, &kExamChoiceSet16, &kExamChoiceSet17};
+        &kExamChoiceSet14, &kExamChoiceSet15, &kExamChoiceSet16, &kExamChoiceSet17, &kExamChoiceSet18};
 
 }  // namespace
 
