@@ -17,12 +17,13 @@ extern const ExamChoiceSet kExamChoiceSet15;
 extern const ExamChoiceSet kExamChoiceSet16;
 extern const ExamChoiceSet kExamChoiceSet17;
 extern const ExamChoiceSet kExamChoiceSet18;
+extern const ExamChoiceSet kExamChoiceSet19;
 
 namespace {
 
-constexpr std::array<const ExamChoiceSet*, 11> kSets
-    = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3, &kExamChoiceSet4, &kExamChoiceSet7, &kExamChoiceSet8,
-        &kExamChoiceSet14, &kExamChoiceSet15, &kExamChoiceSet16, &kExamChoiceSet17, &kExamChoiceSet18};
+constexpr std::array<const ExamChoiceSet*, 12> kSets = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3,
+    &kExamChoiceSet4, &kExamChoiceSet7, &kExamChoiceSet8, &kExamChoiceSet14, &kExamChoiceSet15, &kExamChoiceSet16,
+    &kExamChoiceSet17, &kExamChoiceSet18, &kExamChoiceSet19};
 
 }  // namespace
 
