@@ -18,12 +18,13 @@ extern const ExamChoiceSet kExamChoiceSet16;
 extern const ExamChoiceSet kExamChoiceSet17;
 extern const ExamChoiceSet kExamChoiceSet18;
 extern const ExamChoiceSet kExamChoiceSet19;
+extern const ExamChoiceSet kExamChoiceSet20;
 
 namespace {
 
-constexpr std::array<const ExamChoiceSet*, 12> kSets = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3,
+constexpr std::array<const ExamChoiceSet*, 13> kSets = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3,
     &kExamChoiceSet4, &kExamChoiceSet7, &kExamChoiceSet8, &kExamChoiceSet14, &kExamChoiceSet15, &kExamChoiceSet16,
-    &kExamChoiceSet17, &kExamChoiceSet18, &kExamChoiceSet19};
+    &kExamChoiceSet17, &kExamChoiceSet18, &kExamChoiceSet19, &kExamChoiceSet20};
 
 }  // namespace
 
