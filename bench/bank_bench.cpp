@@ -12,6 +12,7 @@
 #include "banks/CaseBank.h"
 #include "banks/KnowledgeOutlines.h"
 #include "banks/OperationExercises.h"
+#include "banks/UnitBank.h"
 #include "cases/SetLoading.h"
 #include "platform/FakePlatform.h"
 #include "shell/ChapterExercises.h"
@@ -120,6 +121,16 @@ void ComposeAccessAnswer(benchmark::State& state)
         benchmark::DoNotOptimize(banks::ComposeReferenceAnswer(banks::OperationType::Comprehensive, "操作题（第13套）"));
 }
 
+// One unit's forty questions into slots 1 to 40, as a unit choice loads them.
+void WriteUnit(benchmark::State& state, std::string name)
+{
+    QuestionTable table;
+    for (auto _ : state) {
+        banks::WriteUnit(table, name);
+        benchmark::DoNotOptimize(table);
+    }
+}
+
 void Register(const std::string& name, void (*fn)(benchmark::State&))
 {
     benchmark::RegisterBenchmark(name.c_str(), fn);
@@ -145,6 +156,11 @@ void RegisterBankBenchmarks()
     Register("LoadChapterExercises chapter 4", ChapterExercisesLoad);
     Register("ComposeOperationQuestion basic 22", ComposeAccessQuestion);
     Register("ComposeReferenceAnswer comprehensive 13", ComposeAccessAnswer);
+    for (const banks::UnitTexts* unit : banks::Units()) {
+        const std::string label = "banks::WriteUnit " + std::string(unit->name);
+        benchmark::RegisterBenchmark(label.c_str(), WriteUnit, std::string(unit->name));
+        TheResults().bank_order.push_back(label);
+    }
 }
 
 }  // namespace boxi::bench

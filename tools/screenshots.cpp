@@ -216,6 +216,45 @@ int main(int argc, char** argv)
     }
     rt.Click(app.form4.Command2);
 
+    // The choice drill, from chapter study through its section chooser.
+    rt.Click(app.form60.Command2);
+    shoot.Shot(app.form2, "drill-button");
+    rt.Click(app.form2.Command2);
+    shoot.Shot(app.drill_chooser, "");
+    rt.Click(app.drill_chooser.Command1);
+    rt.Click(app.form6.cmd(1));
+    rt.Click(app.form6.cmd(1));
+    rt.Click(app.form6.Optbutton(1));
+    shoot.Shot(app.form6, "right");
+    rt.Click(app.form6.Optbutton(3));
+    shoot.Shot(app.form6, "wrong");
+    rt.Click(app.form6.cmd(0));
+    rt.Click(app.form6.cmd(0));
+    rt.Click(app.form6.cmd(0));
+    shoot.Shot(app.form38, "");
+    rt.Click(app.form38.Command1);
+    rt.Click(app.form6.Command5);
+    rt.Click(app.form2.Command2);
+    rt.Select(app.drill_chooser.List2, 4);
+    rt.Click(app.drill_chooser.Command1);
+    rt.Click(app.form6.cmd(1));
+    rt.Click(app.form6.cmd(1));
+    rt.Click(app.form6.Command2);
+    shoot.Shot(app.form9, "drill-analysis");
+    rt.Click(app.form9.Command2);
+    rt.Click(app.form6.Command5);
+    rt.Click(app.form2.Command2);
+    rt.Select(app.drill_chooser.List1, 1);
+    rt.Select(app.drill_chooser.List2, 1);
+    shoot.Shot(app.drill_chooser, "word");
+    rt.Click(app.drill_chooser.Command1);
+    for (int i = 0; i < 5; ++i)
+        rt.Click(app.form6.cmd(1));
+    rt.Click(app.form6.Optbutton(3));
+    shoot.Shot(app.form6, "word");
+    rt.Click(app.form6.Command5);
+    rt.Click(app.form2.Command3);
+
     // The exam entry: start window, syllabus, mode choice in both modes,
     // login, confirmation, rules page unticked and ticked.
     rt.Click(app.form60.Command9);

@@ -9,6 +9,9 @@
 #include "cases/Form31.h"
 #include "cases/SetLoading.h"
 #include "common/Module1.h"
+#include "drill/DrillChooser.h"
+#include "drill/Form38.h"
+#include "drill/Form6.h"
 #include "exam/Form1.h"
 #include "exam/Form12.h"
 #include "exam/Form13.h"
@@ -77,6 +80,9 @@ public:
     Form26 form26{*this};
     Form4 form4{*this};
     Form3 form3{*this};
+    Form6 form6{*this};
+    Form38 form38{*this};
+    DrillChooser drill_chooser{*this};
     Form42 form42{*this};
     Form17 form17{*this};
     Form18 form18{*this};

@@ -53,6 +53,7 @@ Label::Label(Window* owner, std::string name, Props design, Control* container)
 std::string Label::caption() { return read().caption; }
 void Label::set_caption(std::string caption) { write().caption = std::move(caption); }
 Align Label::alignment() { return read().alignment; }
+void Label::set_alignment(Align alignment) { write().alignment = alignment; }
 
 CommandButton::CommandButton(Window* owner, std::string name, Props design, Control* container)
     : Clickable(owner, ControlKind::CommandButton, std::move(name), Faced(std::move(design)), container)

@@ -34,6 +34,7 @@ public:
     std::string caption();
     void set_caption(std::string caption);
     Align alignment();
+    void set_alignment(Align alignment);
 };
 
 class CommandButton : public Clickable {
