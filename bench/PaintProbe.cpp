@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <ctime>
@@ -64,6 +65,17 @@ long PeakRssKib()
     return usage.ru_maxrss;
 }
 
+long CurrentRssKib()
+{
+    long pages = 0, resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
 void PrintPainted(const StartupStamps& stamps, const PaintProbe& probe)
 {
     std::printf("painted done=%lld main=%lld qapp=%lld built=%lld shown=%lld paint=%lld rss=%ld\n",
@@ -76,6 +88,16 @@ void PrintPainted(const StartupStamps& stamps, const PaintProbe& probe)
 void PrintWalked()
 {
     std::printf("walked rss=%ld\n", PeakRssKib());
+    std::fflush(stdout);
+}
+
+}  // namespace boxi::bench
+
+namespace boxi::bench {
+
+void PrintCurrentRss(const char* what)
+{
+    std::printf("%s rss=%ld\n", what, CurrentRssKib());
     std::fflush(stdout);
 }
 

@@ -44,6 +44,8 @@ std::int64_t MonotonicNs();
 
 // Peak resident set of this process, in KiB.
 long PeakRssKib();
+// Resident set of this process now, in KiB: what it holds, not what it held.
+long CurrentRssKib();
 
 // When each start-up stage of a child process ended, on MonotonicNs.
 struct StartupStamps {
@@ -58,5 +60,9 @@ struct StartupStamps {
 void PrintPainted(const StartupStamps& stamps, const PaintProbe& probe);
 // The line after the walk through every window: "walked rss=KIB".
 void PrintWalked();
+// "WHAT rss=KIB" with the resident set now: "settled" with the portal alone
+// after the warm-up, "returned" back at the portal with every other window
+// unloaded.
+void PrintCurrentRss(const char* what);
 
 }  // namespace boxi::bench

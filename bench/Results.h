@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,19 @@ struct Results {
     std::vector<std::string> bank_order;
     // The exam's whole countdown on the virtual clock, one entry per run.
     std::vector<double> countdown;
+    // Two hours of an exam on the virtual clock under random events,
+    // rendered: the resident set (KiB) once warmed up and at the end, the
+    // highest seen after the warm-up, and the events done.
+    struct Endurance {
+        long warm_kib = 0;
+        long end_kib = 0;
+        long highest_kib = 0;
+        int events = 0;
+        int exams = 0;
+        double seconds = 0;
+        std::string error;
+    };
+    std::optional<Endurance> endurance;
 };
 
 Results& TheResults();
@@ -34,5 +48,6 @@ double Worst(const std::vector<double>& values);
 void RegisterHandoverBenchmarks();
 void RegisterBankBenchmarks();
 void RegisterExamClockBenchmarks();
+void RegisterEnduranceBenchmark();
 
 }  // namespace boxi::bench

@@ -428,7 +428,7 @@ const std::array<Handover, 52> kHandovers = {{
      Win<&App::form16>, [](App& app) { Rt(app).Click(app.form16.Command1); }},
 }};
 
-const std::array<WalkStep, 38> kWalk = {{
+const std::array<WalkStep, 45> kWalk = {{
     {"portal -> course menu", nullptr, ToMenu, Win<&App::form60>},
     {"course menu -> chapter study", nullptr, [](App& app) { Rt(app).Click(app.form60.Command2); }, Win<&App::form2>},
     {"choose a chapter (outline)", nullptr, [](App& app) { Rt(app).Select(app.form2.List1, kLongestChapter); },
@@ -487,8 +487,23 @@ const std::array<WalkStep, 38> kWalk = {{
     {"confirmation -> rules page", nullptr, [](App& app) { Rt(app).Click(app.form13.Image4); }, Win<&App::form14>},
     {"rules page -> task window (exam start)", ReadyToStart, [](App& app) { Rt(app).Click(app.form14.Image3); },
      Win<&App::form16>},
+    {"task window -> choice window", nullptr, [](App& app) { Rt(app).Click(app.form16.Command1); },
+     Win<&App::form20>},
+    {"choice: next question", nullptr, [](App& app) { Rt(app).Click(app.form20.Image2(1)); }, Win<&App::form20>},
+    {"choice: first answer (loads two windows)", nullptr, [](App& app) { Rt(app).Click(app.form20.Option1(0)); },
+     Win<&App::form20>},
+    {"choice window -> task window", nullptr, [](App& app) { Rt(app).Click(app.form20.Image3); }, Win<&App::form16>},
+    {"toolbar: submit -> progress page", nullptr, [](App& app) { Rt(app).Click(app.form42.Label8); },
+     Win<&App::form15>},
+    {"progress page: confirm -> review", nullptr, [](App& app) { Rt(app).Click(app.form15.Command1); },
+     Win<&App::form1>},
+    {"review: exit -> mode choice", nullptr, [](App& app) { Rt(app).Click(app.form1.Command1); }, Win<&App::form43>},
     {"case chooser -> set chooser",
-     [](App& app) { Rt(app).Click(app.form16.Command8); },
+     [](App& app) {
+         // Training mode leads from the mode choice to the case chooser.
+         Rt(app).Click(app.form43.Option1(0));
+         Rt(app).Click(app.form43.Command4);
+     },
      [](App& app) { Rt(app).Click(app.form10.Command3); }, Win<&App::access_set_chooser>},
     {"set chooser -> practice", [](App& app) { Rt(app).Select(app.access_set_chooser.List1, 21); },
      [](App& app) { Rt(app).Click(app.access_set_chooser.Command1); }, Win<&App::form36>},
@@ -501,6 +516,10 @@ const std::array<WalkStep, 38> kWalk = {{
 }  // namespace
 
 std::span<const Handover> Handovers() { return kHandovers; }
+
+void ReachExam(App& app) { ToExam(app); }
+
+void StartExamAgain(App& app) { ExamAgainFromModeChoice(app); }
 
 std::span<const WalkStep> EveryWindowOnce() { return kWalk; }
 

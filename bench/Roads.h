@@ -43,9 +43,15 @@ struct WalkStep {
 // the first time: the chapter road to the steps window, back to the menu,
 // the case road to its steps, then the unit test and its sheet, back to the
 // portal, the exam road from the exam start window (and its syllabus) to the
-// exam's task window, from there the Access practice by way of the case
+// exam's task window, its choice window, the progress page and the review,
+// from the mode choice in training the Access practice by way of the case
 // chooser, and the drill from chapter study and back.
 std::span<const WalkStep> EveryWindowOnce();
+
+// From a started program into a running exam of a set with choice
+// questions; and from the mode choice into a fresh one.
+void ReachExam(App& app);
+void StartExamAgain(App& app);
 
 // The case names the bank holds, for the chooser to cycle through.
 std::span<const std::string_view> CaseNames();

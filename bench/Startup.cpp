@@ -30,6 +30,8 @@ struct ChildRun {
     std::int64_t painted_read = 0;  // when the "painted" line arrived
     std::map<std::string, long long> painted;
     long long walked_rss = 0;
+    long long settled_rss = 0;
+    long long returned_rss = 0;
     std::vector<double> walk;  // nanoseconds per step
     std::string error;
 };
@@ -130,6 +132,10 @@ ChildRun Spawn(const std::string& program, bool walk, const std::string& platfor
                 run.walk[index] = static_cast<double>(ns);
             } else if (line.rfind("walked ", 0) == 0) {
                 run.walked_rss = Fields(line)["rss"];
+            } else if (line.rfind("settled ", 0) == 0) {
+                run.settled_rss = Fields(line)["rss"];
+            } else if (line.rfind("returned ", 0) == 0) {
+                run.returned_rss = Fields(line)["rss"];
             }
         }
     }
@@ -142,7 +148,7 @@ ChildRun Spawn(const std::string& program, bool walk, const std::string& platfor
         run.error = program + " did not paint within the time allowed";
     else if (run.painted_read == 0)
         run.error = program + " ended without painting (see " + log_path + ")";
-    else if (walk && run.walked_rss == 0)
+    else if (walk && (run.walked_rss == 0 || run.returned_rss == 0))
         run.error = program + " did not open every window (see " + log_path + ")";
     else
         run.ok = true;
@@ -177,7 +183,7 @@ StartupFigures MeasureStartup(const std::string& platform, int runs, const std::
     figures.platform = platform;
     figures.runs = runs;
     std::vector<std::vector<double>> program_stages, bare_stages;
-    std::vector<double> program_rss, bare_rss, walked_rss;
+    std::vector<double> program_rss, bare_rss, walked_rss, settled_rss, returned_rss;
     std::vector<std::vector<double>> walks;
 
     auto once = [&](bool program, bool counted) {
@@ -210,6 +216,8 @@ StartupFigures MeasureStartup(const std::string& platform, int runs, const std::
             return figures;
         }
         walked_rss.push_back(static_cast<double>(run.walked_rss));
+        settled_rss.push_back(static_cast<double>(run.settled_rss));
+        returned_rss.push_back(static_cast<double>(run.returned_rss));
         walks.push_back(run.walk);
     }
     std::vector<double> walk_medians = ColumnMedians(walks);
@@ -220,6 +228,8 @@ StartupFigures MeasureStartup(const std::string& platform, int runs, const std::
     figures.program_rss_painted = Median(program_rss);
     figures.bare_rss_painted = Median(bare_rss);
     figures.program_rss_walked = Median(walked_rss);
+    figures.program_rss_settled = Median(settled_rss);
+    figures.program_rss_returned = Median(returned_rss);
     return figures;
 }
 

@@ -24,6 +24,11 @@ struct StartupFigures {
     double program_rss_painted = 0;
     double program_rss_walked = 0;
     double bare_rss_painted = 0;
+    // Resident set now, in KiB (medians): the portal alone after the
+    // warm-up, and back at the portal after the walk with every other
+    // window unloaded.
+    double program_rss_settled = 0;
+    double program_rss_returned = 0;
     // Each handover of the walk, taken for the first time in a fresh
     // process: the median over the walks, by handover name.
     std::map<std::string, double> first_handovers;

@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -172,6 +173,119 @@ void RegisterHandoverBenchmarks()
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);
     }
+}
+
+}  // namespace boxi::bench
+
+namespace boxi::bench {
+namespace {
+
+// A two-hour exam under random events, rendered offscreen: the toolbar, the
+// task window, the choice window and its analysis, the progress page, and
+// now and then the review and a fresh exam. The virtual clock moves up to
+// three seconds after each event, so every tick of the countdown is
+// delivered. The resident set is read after the first quarter of an hour,
+// then every ten minutes and at the end, each time with the task window in
+// front.
+void TwoHourExam(benchmark::State& state)
+{
+    Application();
+    Results::Endurance figures;
+    for (auto _ : state) {
+        platform::FakePlatform fake;
+        AnswerEveryBox(fake);
+        App app(fake);
+        desktop::Renderer renderer(app.runtime());
+        PaintProbe probe;
+        app.Start();
+        if (!probe.WaitPainted([&]() -> const QWidget* { return renderer.ViewOf(app.form8); })) {
+            figures.error = "the portal was not painted";
+            break;
+        }
+        bool warmed = false;
+        desktop::ScheduleWarmUp(app.runtime(), [&warmed] { warmed = true; });
+        while (!warmed)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        ReachExam(app);
+        PaintProbe::Drain();
+        if (!app.form42.is_visible()) {
+            figures.error = "the exam did not start";
+            break;
+        }
+        ui::Runtime& rt = app.runtime();
+        std::uint64_t seed = 20261210;
+        auto pick = [&seed](std::uint64_t n) {
+            seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+            return static_cast<int>((seed >> 33) % n);
+        };
+        const std::int64_t start_ms = fake.now_ms;
+        constexpr std::int64_t kRunMs = 120 * 60000, kWarmMs = 15 * 60000, kSampleMs = 10 * 60000;
+        std::int64_t next_sample = start_ms + kWarmMs;
+        const std::int64_t wall_start = MonotonicNs();
+        while (fake.now_ms - start_ms < kRunMs) {
+            switch (pick(16)) {
+            case 0: rt.Click(app.form42.Label6); break;
+            case 1: case 2: rt.Click(app.form16.Command1); break;
+            case 3: case 4: rt.Click(app.form20.Label3(pick(20) + 1)); break;
+            case 5: case 6: rt.Click(app.form20.Option1(pick(4))); break;
+            case 7: rt.Click(app.form20.Image2(pick(2))); break;
+            case 8: rt.Click(app.form20.Command1); break;
+            case 9: rt.Click(app.form9.Command2); break;
+            case 10: rt.Click(app.form20.Image3); break;
+            case 11: rt.Click(app.form42.Label8); break;
+            case 12: case 13: rt.Click(app.form15.Command2); break;
+            case 14:
+                if (pick(20) == 0 && rt.Click(app.form15.Command1))
+                    rt.Click(app.form1.Command1);
+                break;
+            default: break;
+            }
+            // After the review (or the time-up), the next exam.
+            if (app.form43.is_visible() && !app.form42.is_visible()) {
+                StartExamAgain(app);
+                ++figures.exams;
+            }
+            ++figures.events;
+            fake.now_ms += pick(3001);
+            rt.FireDueTimers(fake.now_ms);
+            PaintProbe::Drain();
+            if (fake.now_ms >= next_sample) {
+                // Read in one state each time, the task window in front
+                // under the toolbar: an open choice window alone holds
+                // several MiB of pictures and backing store.
+                rt.Click(app.form9.Command2);
+                rt.Click(app.form20.Image3);
+                rt.Click(app.form15.Command2);
+                for (int round = 0; round < 3; ++round)
+                    PaintProbe::Drain();
+                const long rss = CurrentRssKib();
+                if (figures.warm_kib == 0)
+                    figures.warm_kib = rss;
+                figures.highest_kib = std::max(figures.highest_kib, rss);
+                next_sample += kSampleMs;
+            }
+        }
+        rt.Click(app.form9.Command2);
+        rt.Click(app.form20.Image3);
+        rt.Click(app.form15.Command2);
+        for (int round = 0; round < 5; ++round)
+            PaintProbe::Drain();
+        figures.end_kib = CurrentRssKib();
+        figures.highest_kib = std::max(figures.highest_kib, figures.end_kib);
+        figures.seconds = static_cast<double>(MonotonicNs() - wall_start) * 1e-9;
+        state.SetIterationTime(figures.seconds);
+    }
+    TheResults().endurance = figures;
+}
+
+}  // namespace
+
+void RegisterEnduranceBenchmark()
+{
+    benchmark::RegisterBenchmark("exam/two-hour exam under random events", TwoHourExam)
+        ->Iterations(1)
+        ->UseManualTime()
+        ->Unit(benchmark::kSecond);
 }
 
 }  // namespace boxi::bench

@@ -106,6 +106,7 @@ int main(int argc, char** argv)
     RegisterHandoverBenchmarks();
     RegisterBankBenchmarks();
     RegisterExamClockBenchmarks();
+    RegisterEnduranceBenchmark();
     Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
     benchmark::Shutdown();

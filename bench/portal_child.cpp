@@ -14,6 +14,7 @@
 #include "app/App.h"
 #include "desktop/DesktopProgram.h"
 #include "desktop/WindowView.h"
+#include "ui/Window.h"
 
 int main(int argc, char** argv)
 {
@@ -37,6 +38,8 @@ int main(int argc, char** argv)
     // The walk starts once the program is warmed up after its first paint,
     // as a learner's first click comes after that.
     auto walk_every_window = [&] {
+        bench::PaintProbe::Drain();
+        bench::PrintCurrentRss("settled");
         int index = 0;
         for (const bench::WalkStep& step : bench::EveryWindowOnce()) {
             if (step.prepare) {
@@ -53,6 +56,26 @@ int main(int argc, char** argv)
             std::printf("walk %d %lld\n", index++, static_cast<long long>(bench::MonotonicNs() - start));
         }
         bench::PrintWalked();
+        // Back at the portal as a learner gets there, then every other
+        // window unloaded: what they held should be given back.
+        app.runtime().Click(app.form10.Command1);
+        app.runtime().Click(app.form60.Command7);
+        app.runtime().Run([&] {
+            for (ui::Window* window : app.runtime().windows()) {
+                if (window != &app.form8)
+                    window->Unload();
+            }
+        });
+        // Past the program's give-back after an unload.
+        const std::int64_t until = bench::MonotonicNs() + 300'000'000;
+        while (bench::MonotonicNs() < until)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        bench::PaintProbe::Drain();
+        if (!app.form8.is_visible()) {
+            std::fprintf(stderr, "not back at the portal\n");
+            std::_Exit(2);
+        }
+        bench::PrintCurrentRss("returned");
         std::_Exit(0);
     };
     probe.on_first_paint = [&] {

@@ -4,6 +4,9 @@
 
 #include "monkey/Monkey.h"
 #include "support/Harness.h"
+#include "ui/Control.h"
+#include "ui/Controls.h"
+#include "ui/Window.h"
 
 namespace boxi::testing {
 namespace {
@@ -73,6 +76,57 @@ TEST_F(BadInputTest, failing_launches_and_folders_show_nothing_of_the_program)
     EXPECT_TRUE(fake.boxes().empty());
     EXPECT_TRUE(app.form16.is_visible());
     EXPECT_TRUE(app.form31.is_visible());
+}
+
+// Every box a learner can type into, in every window opened on its own: no
+// input throws, and the box keeps what was typed.
+TEST_F(BadInputTest, every_typing_box_of_every_window_keeps_every_input)
+{
+    fake.box_answerer = [](const platform::MessageBoxRequest&) { return platform::MsgAnswer::Ok; };
+    int boxes = 0;
+    StartFresh();
+    for (ui::Window* window : app.runtime().windows()) {
+        ASSERT_FALSE(rt().ended());
+        Run([&] { window->Show(); });
+        if (window == &app.form46)
+            Advance(5000);  // the lock's password entry comes up late
+        if (!window->is_visible())
+            continue;
+        for (ui::Control* control : window->controls()) {
+            const bool text_box = control->kind() == ui::ControlKind::TextBox;
+            if (!(text_box || control->kind() == ui::ControlKind::ComboBox) || !rt().CanReach(*control))
+                continue;
+            if (text_box && control->peek().locked)
+                continue;
+            ++boxes;
+            for (const std::string& input : monkey::BadInputs()) {
+                SCOPED_TRACE(window->name() + "." + control->name() + ": " + input.substr(0, 30));
+                const std::uint64_t caught = rt().caught_exceptions();
+                if (text_box) {
+                    auto& box = static_cast<ui::TextBox&>(*control);
+                    if (!rt().Type(box, input))
+                        break;  // its own change handler hid or closed it
+                    EXPECT_EQ(box.text(), input);
+                } else {
+                    auto& combo = static_cast<ui::ComboBox&>(*control);
+                    if (!rt().Type(combo, input))
+                        break;
+                    EXPECT_EQ(combo.text(), input);
+                }
+                EXPECT_EQ(rt().caught_exceptions(), caught);
+            }
+        }
+        // Back to the portal alone for the next window.
+        Run([&] {
+            app.form8.Show();
+            for (ui::Window* loaded : app.runtime().windows()) {
+                if (loaded != &app.form8)
+                    loaded->Unload();
+            }
+        });
+    }
+    // The outline, case and unit combos, login, unit test, sheet, review and lock boxes.
+    EXPECT_GE(boxes, 12) << "the typing boxes were not reached";
 }
 
 }  // namespace

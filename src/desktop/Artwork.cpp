@@ -7,9 +7,19 @@
 
 namespace boxi::desktop {
 
-const QPixmap& ArtworkPixmap(const std::string& key, QSize size, qreal device_pixel_ratio)
+namespace {
+
+QHash<QString, QPixmap>& Cache()
 {
     static QHash<QString, QPixmap> cache;
+    return cache;
+}
+
+}  // namespace
+
+const QPixmap& ArtworkPixmap(const std::string& key, QSize size, qreal device_pixel_ratio)
+{
+    QHash<QString, QPixmap>& cache = Cache();
     const QString id = QString::fromStdString(key) + QStringLiteral("@%1x%2x%3").arg(size.width()).arg(size.height()).arg(device_pixel_ratio);
     auto it = cache.find(id);
     if (it == cache.end()) {
@@ -28,6 +38,12 @@ const QPixmap& ArtworkPixmap(const std::string& key, QSize size, qreal device_pi
         it = cache.insert(id, pixmap);
     }
     return *it;
+}
+
+void ReleaseUnusedArtwork()
+{
+    // A pixmap no picture shares any more is held by the cache alone.
+    Cache().removeIf([](const QHash<QString, QPixmap>::iterator& entry) { return entry.value().isDetached(); });
 }
 
 }  // namespace boxi::desktop

@@ -14,8 +14,11 @@ namespace boxi::desktop {
 // in code. Unknown keys draw nothing, so a bare click area stays clear.
 void PaintArtwork(QPainter& painter, const QRect& area, const std::string& key);
 
-// The same picture drawn once per size and kept, so that a window that
-// comes back paints it as a plain copy.
+// The same picture drawn once per size and kept while a picture holds a
+// copy of it, so that a window that comes back paints it as a plain copy.
 const QPixmap& ArtworkPixmap(const std::string& key, QSize size, qreal device_pixel_ratio);
+// Drops the pictures no window holds any more: unloaded windows give their
+// artwork back.
+void ReleaseUnusedArtwork();
 
 }  // namespace boxi::desktop

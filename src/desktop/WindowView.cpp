@@ -15,11 +15,17 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWheelEvent>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include <functional>
 #include <limits>
@@ -195,8 +201,15 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        if (!picture.empty())
-            painter.drawPixmap(0, 0, ArtworkPixmap(picture, size(), devicePixelRatioF()));
+        if (!picture.empty()) {
+            // A copy shares the cached pixmap and keeps it while this picture lives.
+            if (pixmap_.isNull() || drawn_ != picture || pixmap_.deviceIndependentSize().toSize() != size() ||
+                pixmap_.devicePixelRatio() != devicePixelRatioF()) {
+                pixmap_ = ArtworkPixmap(picture, size(), devicePixelRatioF());
+                drawn_ = picture;
+            }
+            painter.drawPixmap(0, 0, pixmap_);
+        }
         if (hasFocus()) {
             // Two rings, light inside dark, so the mark shows on any artwork.
             const QColor mark = palette().color(QPalette::Highlight);
@@ -228,6 +241,10 @@ protected:
     }
     void mousePressEvent(QMouseEvent* event) override { tracker.Press(this, event); }
     void mouseReleaseEvent(QMouseEvent* event) override { tracker.Release(this, event); }
+
+private:
+    QPixmap pixmap_;
+    std::string drawn_;
 };
 
 class ShapeWidget : public QWidget {
@@ -346,6 +363,31 @@ Qt::Alignment AlignmentOf(ui::Align align)
 }
 
 }  // namespace
+
+namespace {
+
+// What an unloaded window held goes back once it is gone, after the events
+// at hand: the artwork only its pictures held, the style's pixmaps, and the
+// freed heap pages (typically well under a millisecond).
+void ScheduleGiveBack()
+{
+    static bool pending = false;
+    if (pending || !QCoreApplication::instance())
+        return;
+    pending = true;
+    QTimer::singleShot(0, QCoreApplication::instance(), [] {
+        pending = false;
+        ReleaseUnusedArtwork();
+        QPixmapCache::clear();
+#if defined(__GLIBC__)
+        malloc_trim(0);
+#endif
+    });
+}
+
+}  // namespace
+
+WindowView::~WindowView() { ScheduleGiveBack(); }
 
 WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
     : runtime_(runtime), window_(window), load_count_(window.load_count())

@@ -23,6 +23,7 @@ class WindowView : public QWidget {
 
 public:
     WindowView(ui::Runtime& runtime, ui::Window& window);
+    ~WindowView() override;
 
     ui::Window& window() const { return window_; }
     std::uint64_t load_count() const { return load_count_; }
