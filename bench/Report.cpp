@@ -328,6 +328,12 @@ void PrintReport(const Results& results, const std::vector<StartupFigures>& star
         sections.push_back(endurance);
     }
 
+    if (results.modal_cpu_percent) {
+        const double percent = *results.modal_cpu_percent;
+        verdicts.push_back(std::string("A message box waiting 10 s with the exam's ticks due, CPU under 2%: ") +
+                           (percent < 2 ? "met, " : "not met, ") + Format("%.2f%%", percent));
+    }
+
     Section memory{"Peak resident memory (getrusage ru_maxrss, median of the runs)", {"", "boxi", "bare Qt", "ratio"}, {}};
     for (const StartupFigures& figures : startup) {
         if (!figures.error.empty())

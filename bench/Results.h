@@ -33,6 +33,9 @@ struct Results {
         std::string error;
     };
     std::optional<Endurance> endurance;
+    // CPU time of the process over ten seconds of a message box waiting
+    // while the exam's ticks fall due, in percent of the wall time.
+    std::optional<double> modal_cpu_percent;
 };
 
 Results& TheResults();
@@ -49,5 +52,6 @@ void RegisterHandoverBenchmarks();
 void RegisterBankBenchmarks();
 void RegisterExamClockBenchmarks();
 void RegisterEnduranceBenchmark();
+void RegisterModalWaitBenchmark();
 
 }  // namespace boxi::bench

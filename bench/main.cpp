@@ -107,6 +107,7 @@ int main(int argc, char** argv)
     RegisterBankBenchmarks();
     RegisterExamClockBenchmarks();
     RegisterEnduranceBenchmark();
+    RegisterModalWaitBenchmark();
     Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
     benchmark::Shutdown();
