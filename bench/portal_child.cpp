@@ -66,8 +66,8 @@ int main(int argc, char** argv)
                     window->Unload();
             }
         });
-        // Past the program's give-back after an unload.
-        const std::int64_t until = bench::MonotonicNs() + 300'000'000;
+        // Past the program's give-back, a second after the last unload.
+        const std::int64_t until = bench::MonotonicNs() + (desktop::kGiveBackAfterMs + 500) * std::int64_t{1'000'000};
         while (bench::MonotonicNs() < until)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         bench::PaintProbe::Drain();

@@ -19,6 +19,30 @@
 #include "ui/Control.h"
 #include "ui/Window.h"
 
+namespace {
+
+enum class Packing { Raw = 0, Zlib = 1, Runs = 2 };
+
+// The pixels as runs of one colour: a count and a pixel, each four bytes in
+// this machine's order, which is the program's.
+QByteArray Runs(const QImage& image)
+{
+    const auto* pixels = reinterpret_cast<const quint32*>(image.constBits());
+    const qsizetype total = static_cast<qsizetype>(image.width()) * image.height();
+    QByteArray bytes;
+    for (qsizetype at = 0; at < total;) {
+        quint32 count = 1;
+        while (at + count < total && pixels[at + count] == pixels[at])
+            ++count;
+        bytes.append(reinterpret_cast<const char*>(&count), 4);
+        bytes.append(reinterpret_cast<const char*>(&pixels[at]), 4);
+        at += count;
+    }
+    return bytes;
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     if (argc != 2) {
@@ -41,7 +65,7 @@ int main(int argc, char** argv)
 
     std::ofstream out(argv[1], std::ios::binary);
     out << "// Written by boxi_artwork_gen at build time; do not edit.\n"
-           "#include \"desktop/ArtworkData.h\"\n\n#include <QByteArray>\n\n#include <cstring>\n\n"
+           "#include \"desktop/ArtworkData.h\"\n\n#include <QByteArray>\n\n#include <algorithm>\n#include <cstring>\n\n"
            "namespace boxi::desktop {\nnamespace {\n\n";
     int count = 0;
     std::string table;
@@ -55,13 +79,17 @@ int main(int argc, char** argv)
                 boxi::desktop::PaintArtwork(painter, QRect(0, 0, width, height), key);
             }
             // Scale 1 is stored as it is, so the first paint needs no
-            // unpacking; scale 2, only for high-density screens, packed, and
-            // so are whole-window pictures, whose raw pixels would swell the
-            // source by megabytes.
-            const bool packed = scale != 1 || width * height > 200000;
+            // unpacking; scale 2, only for high-density screens, packed. The
+            // whole-window pictures of scale 1, whose raw pixels would swell
+            // the source by megabytes, are stored as runs of one colour
+            // (count, pixel): unpacking them is a fill, where inflating them
+            // cost a first opening several milliseconds.
+            const Packing packing = scale != 1 ? Packing::Zlib : width * height > 200000 ? Packing::Runs : Packing::Raw;
             QByteArray bytes(reinterpret_cast<const char*>(image.constBits()), static_cast<qsizetype>(image.sizeInBytes()));
-            if (packed)
+            if (packing == Packing::Zlib)
                 bytes = qCompress(bytes, 9);
+            else if (packing == Packing::Runs)
+                bytes = Runs(image);
             static const char* hex = "0123456789abcdef";
             out << "const char kPicture" << count << "[] =";
             for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -74,12 +102,13 @@ int main(int argc, char** argv)
             }
             out << ";\n\n";
             table += "    {\"" + key + "\", " + std::to_string(width) + ", " + std::to_string(height) + ", " +
-                     std::to_string(scale) + ", " + (packed ? "true" : "false") + ", kPicture" + std::to_string(count) +
+                     std::to_string(scale) + ", " + std::to_string(static_cast<int>(packing)) + ", kPicture" + std::to_string(count) +
                      ", sizeof(kPicture" + std::to_string(count) + ") - 1},\n";
             ++count;
         }
     }
-    out << "struct Picture {\n    const char* key;\n    int width, height, scale;\n    bool packed;\n"
+    out << "struct Picture {\n    const char* key;\n    int width, height, scale;\n"
+           "    int packing;  // 0 raw pixels, 1 qCompress, 2 runs of (count, pixel)\n"
            "    const char* data;\n    qsizetype size;\n};\n\nconst Picture kPictures[] = {\n"
         << table
         << "};\n\n}  // namespace\n\n"
@@ -89,10 +118,26 @@ int main(int argc, char** argv)
            "            device_pixel_ratio != picture.scale)\n"
            "            continue;\n"
            "        const int width = picture.width * picture.scale, height = picture.height * picture.scale;\n"
-           "        if (!picture.packed) {\n"
+           "        if (picture.packing == 0) {\n"
            "            // The pixels stay where they are; the image only refers to them.\n"
            "            return QImage(reinterpret_cast<const uchar*>(picture.data), width, height, width * 4,\n"
            "                          QImage::Format_ARGB32_Premultiplied);\n"
+           "        }\n"
+           "        if (picture.packing == 2) {\n"
+           "            QImage image(width, height, QImage::Format_ARGB32_Premultiplied);\n"
+           "            auto* pixels = reinterpret_cast<quint32*>(image.bits());\n"
+           "            const qsizetype total = qsizetype{width} * height;\n"
+           "            qsizetype at = 0;\n"
+           "            for (qsizetype i = 0; i + 8 <= picture.size; i += 8) {\n"
+           "                quint32 count = 0, pixel = 0;\n"
+           "                std::memcpy(&count, picture.data + i, 4);\n"
+           "                std::memcpy(&pixel, picture.data + i + 4, 4);\n"
+           "                if (count > total - at)\n"
+           "                    return {};\n"
+           "                std::fill_n(pixels + at, count, pixel);\n"
+           "                at += count;\n"
+           "            }\n"
+           "            return at == total ? image : QImage();\n"
            "        }\n"
            "        QByteArray pixels = qUncompress(reinterpret_cast<const uchar*>(picture.data), picture.size);\n"
            "        QImage image(width, height, QImage::Format_ARGB32_Premultiplied);\n"

@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -366,23 +367,28 @@ Qt::Alignment AlignmentOf(ui::Align align)
 
 namespace {
 
-// What an unloaded window held goes back once it is gone, after the events
-// at hand: the artwork only its pictures held, the style's pixmaps, and the
-// freed heap pages (typically well under a millisecond).
+// What unloaded windows held goes back once the program has been idle from
+// unloading for a second: the artwork only their pictures held, the
+// style's pixmaps, and the freed heap pages. The grace keeps a window that
+// comes straight back (the task and choice windows of an exam, in turns)
+// from unpacking its pictures again.
 void ScheduleGiveBack()
 {
-    static bool pending = false;
-    if (pending || !QCoreApplication::instance())
+    if (!QCoreApplication::instance())
         return;
-    pending = true;
-    QTimer::singleShot(0, QCoreApplication::instance(), [] {
-        pending = false;
-        ReleaseUnusedArtwork();
-        QPixmapCache::clear();
+    static QPointer<QTimer> timer;
+    if (!timer) {
+        timer = new QTimer(QCoreApplication::instance());
+        timer->setSingleShot(true);
+        QObject::connect(timer, &QTimer::timeout, [] {
+            ReleaseUnusedArtwork();
+            QPixmapCache::clear();
 #if defined(__GLIBC__)
-        malloc_trim(0);
+            malloc_trim(0);
 #endif
-    });
+        });
+    }
+    timer->start(kGiveBackAfterMs);
 }
 
 }  // namespace

@@ -15,6 +15,9 @@ class QMenuBar;
 
 namespace boxi::desktop {
 
+// How long after the last window was unloaded what it held is given back.
+inline constexpr int kGiveBackAfterMs = 1000;
+
 // The on-screen form of one loaded model window: a top-level widget with
 // one child widget per control. It only mirrors the model (Sync) and turns
 // the learner's input into model events; it holds no state of its own.
