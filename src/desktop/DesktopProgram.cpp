@@ -12,10 +12,6 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 #include <functional>
 #include <memory>
 #include <set>
@@ -218,17 +214,7 @@ void ScheduleWarmUp(ui::Runtime& runtime, std::function<void()> warmed)
     QTimer::singleShot(150, [steps] { RunInSteps(steps, 0); });
 }
 
-DesktopProgram::DesktopProgram()
-{
-#if defined(__GLIBC__)
-    // Window pictures and backing stores are large buffers that come and go
-    // with the windows: always mapped on their own, they go back to the
-    // system when freed instead of raising the heap for good (glibc would
-    // otherwise move its threshold above the first one freed).
-    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-#endif
-    ConnectDesktop(platform_, renderer_);
-}
+DesktopProgram::DesktopProgram() { ConnectDesktop(platform_, renderer_); }
 
 void DesktopProgram::Start(std::function<void()> warmed)
 {

@@ -1,5 +1,9 @@
 #include "desktop/Renderer.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include <algorithm>
 #include <vector>
 
@@ -10,6 +14,13 @@ namespace boxi::desktop {
 
 Renderer::Renderer(ui::Runtime& runtime) : runtime_(runtime)
 {
+#if defined(__GLIBC__)
+    // Window pictures and backing stores are large buffers that come and go
+    // with the windows: always mapped on their own, they go back to the
+    // system when freed instead of raising the heap for good (glibc would
+    // otherwise move its threshold above the first one freed).
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] {
