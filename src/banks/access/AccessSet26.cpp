@@ -23,7 +23,7 @@ constexpr std::string_view kSimple[] = {
 };
 
 constexpr std::string_view kSimpleStep1[] = {"（1）在“数据库”窗口中单击“查询”对象,双击“在设计视图中创建查询”,添加“客户”和“预订”表,双击“客户”表的“客户姓名”和“预订”表的“入住日期”、“离店日期”字段,在下一列的字段行输入“天数: [离店日期]-[入住日期]”,条件行输入“>5”,以“Q1”为名保存查询."};
-constexpr std::string_view kSimpleStep2[] = {"（2）新建查询,添加“客户”和“预订”表,双击两表间的联接线,在“联接属性”对话框中选择包括“客户”中的所有记录和“预订”中联接字段相等的那些记录的一项,单击“确定”按钮;双击“客户”表的“客户编号”、“客户姓名”和“预订”表的“预订编号”字段,单击“总计”按钮,“预订编号”列的总计行选择“计数”并将字段行改为“预订次数: 预订编号”,取消“客户编号”列“显示”行的勾选,以“Q2”为名保存查询."};
+constexpr std::string_view kSimpleStep2[] = {"（2）新建查询,添加“客户”和“预订”表(两表间没有联接线时先将“客户”表的“客户编号”拖到“预订”表的“客户编号”上),双击两表间的联接线,在“联接属性”对话框中选择包括“客户”中的所有记录和“预订”中联接字段相等的那些记录的一项,单击“确定”按钮;双击“客户”表的“客户编号”、“客户姓名”和“预订”表的“预订编号”字段,单击“总计”按钮,“预订编号”列的总计行选择“计数”并将字段行改为“预订次数: 预订编号”,取消“客户编号”列“显示”行的勾选,以“Q2”为名保存查询."};
 constexpr Lines kSimpleAnswer[] = {kSimpleStep1, kSimpleStep2};
 
 constexpr std::string_view kComprehensive[] = {
@@ -32,7 +32,7 @@ constexpr std::string_view kComprehensive[] = {
     "（2）在报表“rScore”的报表页眉中添加文本框“tMax”，显示所有记录中的最高成绩。",
 };
 
-constexpr std::string_view kComprehensiveStep1[] = {"（1）以“设计视图”打开“rScore”报表,选中文本框“tScore”,在其“属性”对话框中将“控件来源”设为“成绩”;选择“格式”->“条件格式”,条件1选择“字段值”、“小于”并输入60,单击“字体/前景颜色”按钮选择红色,单击“确定”按钮,保存报表."};
+constexpr std::string_view kComprehensiveStep1[] = {"（1）以“设计视图”打开“rScore”报表,选中文本框“tScore”,在其“属性”对话框中将“控件来源”设为“成绩”;选择“格式”->“条件格式”,条件1选择“字段值为”、“小于”并输入60,单击“字体/前景颜色”按钮选择红色,单击“确定”按钮,保存报表."};
 constexpr std::string_view kComprehensiveStep2[] = {"（2）报表页眉未显示时选择“视图”->“报表页眉/页脚”,在工具箱中选择“文本框”,在报表页眉中单击添加文本框,将其“控件来源”设为“=Max([成绩])”,“名称”设为“tMax”,保存报表."};
 constexpr Lines kComprehensiveAnswer[] = {kComprehensiveStep1, kComprehensiveStep2};
 
