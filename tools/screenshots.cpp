@@ -173,6 +173,11 @@ int main(int argc, char** argv)
     rt.Click(app.form36.Command3);
     rt.Click(app.form36.Command4);
     shoot.Shot(app.form51, "comprehensive13");
+    rt.Run([&] { app.form10.SetCurrentSetName("操作题（第16套）"); });
+    rt.Click(app.form36.Command2);
+    shoot.Shot(app.form36, "simple16");
+    rt.Click(app.form36.Command1);
+    shoot.Shot(app.form36, "basic16");
     rt.Choose(app.form36.KSGY);
     shoot.Shot(app.form27, "");
     rt.Click(app.form27.Command1);
