@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "app/App.h"
 #include "desktop/Renderer.h"
@@ -207,6 +208,17 @@ int main(int argc, char** argv)
     rt.Click(app.form3.Label3(21));
     shoot.Shot(app.form3, "database21");
     rt.Click(app.form3.Command5);
+    // The drawn tree and relations, in the question box and the sheet's detail box.
+    for (auto [unit, question, state] : {std::tuple{0, 20, "structures20"}, std::tuple{3, 27, "database27"}}) {
+        rt.Select(app.form4.Combo1, unit);
+        for (int k = 1; k < question; ++k)
+            rt.Click(app.form4.cmd(1));
+        shoot.Shot(app.form4, state);
+        rt.Click(app.form4.Command1);
+        rt.Click(app.form3.Label3(question));
+        shoot.Shot(app.form3, state);
+        rt.Click(app.form3.Command5);
+    }
     rt.Click(app.form4.Command2);
 
     // The exam entry: start window, syllabus, mode choice in both modes,
