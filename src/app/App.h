@@ -9,11 +9,19 @@
 #include "cases/Form31.h"
 #include "cases/SetLoading.h"
 #include "common/Module1.h"
+#include "exam/Form1.h"
 #include "exam/Form12.h"
 #include "exam/Form13.h"
 #include "exam/Form14.h"
+#include "exam/Form15.h"
+#include "exam/Form17.h"
+#include "exam/Form18.h"
 #include "exam/Form26.h"
+#include "exam/Form42.h"
 #include "exam/Form43.h"
+#include "exam/Form44.h"
+#include "exam/Form45.h"
+#include "exam/Form46.h"
 #include "exam/Form59.h"
 #include "platform/Platform.h"
 #include "shell/Form2.h"
@@ -69,6 +77,14 @@ public:
     Form26 form26{*this};
     Form4 form4{*this};
     Form3 form3{*this};
+    Form42 form42{*this};
+    Form17 form17{*this};
+    Form18 form18{*this};
+    Form15 form15{*this};
+    Form1 form1{*this};
+    Form46 form46{*this};
+    Form44 form44{*this};
+    Form45 form45{*this};
     AccessSetChooser access_set_chooser{*this};
     Form36 form36{*this};
     Form51 form51{*this};
