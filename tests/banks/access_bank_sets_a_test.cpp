@@ -326,6 +326,32 @@ TEST(AccessBankSetsATest, each_simple_step_saves_the_object_its_task_names)
     }
 }
 
+// Sets 1 to 13 hold their share of the bank's continued steps and of the
+// lines that end in one blank (the code's "End Sub "); the other sets hold
+// the rest, so a step joined or split here shifts the bank's totals.
+TEST(AccessBankSetsATest, answers_hold_their_share_of_continued_steps_and_blank_ended_lines)
+{
+    int continued_steps = 0;
+    int blank_ended_lines = 0;
+    int steps = 0;
+    for (int number = kFirstSet; number <= kLastSet; ++number) {
+        for (OperationType type : kTypes) {
+            for (const Lines& step : OperationAnswerSteps(number, type)) {
+                ++steps;
+                continued_steps += step.size() > 1;
+                for (std::string_view line : step) {
+                    SCOPED_TRACE(Trace(number, type) + " " + std::string(line));
+                    EXPECT_FALSE(line.ends_with("  "));
+                    blank_ended_lines += line.ends_with(' ');
+                }
+            }
+        }
+    }
+    EXPECT_EQ(steps, 91);
+    EXPECT_EQ(continued_steps, 11);
+    EXPECT_EQ(blank_ended_lines, 3);
+}
+
 // Menu paths stand as “菜单”->“命令”, and what the learner types uses ASCII
 // operators, never their full-width look-alikes.
 TEST(AccessBankSetsATest, answers_write_menu_paths_and_operators_as_typed)

@@ -12,7 +12,7 @@ constexpr std::string_view kBasic[] = {
 };
 
 constexpr std::string_view kBasicStep1[] = {"（1）在“数据库”窗口中单击“表”对象,选中“教师”表,单击“设计”按钮,选中“工作时间”字段,在“格式”下拉列表中选择“长日期”."};
-constexpr std::string_view kBasicStep2[] = {"（2）选中“职称”字段,在“默认值”行输入“讲师”,将“字段大小”设为6,保存表并关闭设计视图."};
+constexpr std::string_view kBasicStep2[] = {"（2）选中“职称”字段,在“默认值”行输入“讲师”,将“字段大小”设为6,保存表,在有关数据可能丢失的提示框中单击“是”按钮,关闭设计视图."};
 constexpr std::string_view kBasicStep3[] = {"（3）选择“工具”->“关系”,在“显示表”对话框中添加“教师”表和“课程”表,关闭对话框,将“教师”表的“教师编号”字段拖到“课程”表的“教师编号”字段上,在“编辑关系”对话框中勾选“实施参照完整性”和“级联更新相关字段”,单击“创建”按钮,保存关系."};
 constexpr Lines kBasicAnswer[] = {kBasicStep1, kBasicStep2, kBasicStep3};
 
@@ -43,7 +43,7 @@ constexpr std::string_view kComprehensiveStep2[] = {
     "        Me!tUser = Null",
     "        Me!tPwd = Null",
     "    End If",
-    "End Sub",
+    "End Sub ",
 };
 constexpr Lines kComprehensiveAnswer[] = {kComprehensiveStep1, kComprehensiveStep2};
 

@@ -18,7 +18,7 @@ constexpr Lines kBasicAnswer[] = {kBasicStep1, kBasicStep2, kBasicStep3};
 
 constexpr std::string_view kSimple[] = {
     "考生文件夹下存在一个数据库文件“samp2_9.mdb”，里面已经设计好两个表对象：“职员”和“培训”。试按以下要求完成设计：",
-    "（1）创建查询“Q1”，计算每位职员的年龄（当前年份减去出生年份），结果显示“姓名”和“年龄”两列。",
+    "（1）创建查询“Q1”，计算每位职员的年龄（当前年份减去“出生日期”字段中的年份），结果显示“姓名”和“年龄”两列。",
     "（2）创建删除查询“Q2”，删除“培训”表中培训日期在2005年1月1日以前的记录，并运行该查询。",
 };
 
@@ -43,7 +43,7 @@ constexpr std::string_view kComprehensiveStep2[] = {
     "    Else",
     "        MsgBox y & \"年不是闰年\"",
     "    End If",
-    "End Sub",
+    "End Sub ",
 };
 constexpr Lines kComprehensiveAnswer[] = {kComprehensiveStep1, kComprehensiveStep2};
 
