@@ -185,7 +185,7 @@ TEST(AccessBankSets14To26Test, code_answers_are_one_unnumbered_event_procedure)
     };
     const CodeAnswer answers[] = {
         {15, "Private Sub cmdShow_Click()", "DLookup(\"姓名\", \"学生\","},
-        {16, "Private Sub cmdSum_Click()", "For i = 2 To n Step 2"},
+        {16, "Private Sub cmdJudge_Click()", "If n Mod i = 0 Then"},
     };
     for (const CodeAnswer& code : answers) {
         SCOPED_TRACE(code.set);

@@ -58,19 +58,20 @@ constexpr Lines kSimpleAnswer[] = {kSimpleStep1, kSimpleStep2};
 
 constexpr std::string_view kComprehensive[] = {
     "考生文件夹下存在一个数据库文件“samp3_16.mdb”，试按以下要求完成设计：",
-    "在窗体“fCalc”中添加一个文本框“tNum”和一个命令按钮“cmdSum”（标题为“求和”），编写“求和”按钮的单击事件代码：计算1到文本框中输入的正整数n之间所有偶数的和，并用消息框显示结果。",
+    "在窗体“fCalc”中添加一个文本框“tNum”和一个命令按钮“cmdJudge”（标题为“判断”），编写“判断”按钮的单击事件代码：判断文本框中输入的整数n是否为素数，并用消息框显示“n是素数”或“n不是素数”（n小于2时不是素数）。",
 };
 
 constexpr std::string_view kComprehensiveStep1[] = {
-    "以“设计视图”打开“fCalc”窗体,在工具箱中选择“文本框”添加一个文本框,在其“属性”对话框“其他”选项卡的“名称”行输入“tNum”;关闭“控件向导”后添加一个命令按钮,名称设为“cmdSum”,标题设为“求和”,在其“单击”事件行选择“[事件过程]”,单击生成器按钮,加入如下代码:",
-    "Private Sub cmdSum_Click()",
-    "    Dim n As Long, i As Long, s As Long",
+    "以“设计视图”打开“fCalc”窗体,在工具箱中选择“文本框”添加一个文本框,在其“属性”对话框“其他”选项卡的“名称”行输入“tNum”;关闭“控件向导”后添加一个命令按钮,名称设为“cmdJudge”,标题设为“判断”,在其“单击”事件行选择“[事件过程]”,单击生成器按钮,加入如下代码:",
+    "Private Sub cmdJudge_Click()",
+    "    Dim n As Long, i As Long, s As String",
     "    n = Val(Nz(Me!tNum, 0))",
-    "    s = 0",
-    "    For i = 2 To n Step 2",
-    "        s = s + i",
+    "    s = \"是素数\"",
+    "    If n < 2 Then s = \"不是素数\"",
+    "    For i = 2 To n \\ 2",
+    "        If n Mod i = 0 Then s = \"不是素数\"",
     "    Next i",
-    "    MsgBox \"1到\" & n & \"之间所有偶数的和为\" & s",
+    "    MsgBox n & s",
     "End Sub ",
 };
 constexpr Lines kComprehensiveAnswer[] = {kComprehensiveStep1};
