@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -38,12 +39,36 @@ bool EndsWith(std::string_view text, std::string_view tail)
     return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
+size_t Characters(std::string_view utf8)
+{
+    size_t count = 0;
+    for (unsigned char c : utf8)
+        count += (c & 0xC0) != 0x80;
+    return count;
+}
+
+size_t TrailingBlanks(std::string_view text)
+{
+    const size_t last = text.find_last_not_of(' ');
+    return last == std::string_view::npos ? text.size() : text.size() - last - 1;
+}
+
+// The option that ends with blanks in a question, and how many.
+struct Trailing {
+    size_t option;
+    size_t blanks;
+};
+
 struct SectionShape {
     std::string_view name;
     int count;
     std::string_view keys;
     std::vector<int> with_blank;  // questions whose options have one blank after the letter
     size_t indent;                // blanks that begin an analysis paragraph
+    // The fill-in mark of the questions whose mark is not "（）".
+    std::map<int, std::string_view> marks;
+    // The questions with an option that ends with blanks; all other options end with text.
+    std::map<int, Trailing> trailing;
 };
 
 std::vector<int> All(int count)
@@ -57,10 +82,14 @@ std::vector<int> All(int count)
 const std::vector<SectionShape>& Shapes()
 {
     static const std::vector<SectionShape> shapes = {
-        {"计算机硬件系统", 35, "CACAD DBDCA ACDCB BCAAB DDACD DDBDA CACDB", All(35), 4},
-        {"计算机软件系统", 20, "CACBA BBAAC AADBC ADACB", All(20), 4},
-        {"多媒体技术简介", 8, "AADAD ADD", {3}, 3},
-        {"计算机病毒及其防治", 8, "DDBBB DBB", All(8), 3},
+        {"计算机硬件系统", 35, "CACAD DBDCA ACDCB BCAAB DDACD DDBDA CACDB", All(35), 4,
+         {{5, "（  ）"}, {12, "（  ）"}, {16, "（  ）"}, {19, "(  )"}, {24, "（  ）"}, {30, "（  ）"}},
+         {{7, {2, 2}}, {18, {3, 1}}, {29, {1, 3}}}},
+        {"计算机软件系统", 20, "CACBA BBAAC AADBC ADACB", All(20), 4,
+         {{6, "（  ）"}, {9, "(   )"}, {12, "（  ）"}, {17, "（  ）"}},
+         {{11, {3, 4}}, {19, {0, 1}}}},
+        {"多媒体技术简介", 8, "AADAD ADD", {3}, 3, {{6, "（  ）"}}, {}},
+        {"计算机病毒及其防治", 8, "DDBBB DBB", All(8), 3, {{4, "（  ）"}}, {{2, {1, 2}}}},
     };
     return shapes;
 }
@@ -91,12 +120,25 @@ TEST(DrillBankHardwareSoftwareMediaViruses, every_question_is_written_whole_in_i
             ASSERT_FALSE(row.analysis.empty());
 
             EXPECT_EQ(Marks(row.stem), 1u) << row.stem;
+            const auto mark = shape.marks.find(n);
+            EXPECT_EQ(Count(row.stem, mark == shape.marks.end() ? "（）" : mark->second), 1u) << row.stem;
             EXPECT_TRUE(EndsWith(row.stem, "。") || EndsWith(row.stem, "）")) << row.stem;
+            EXPECT_GE(Characters(row.stem), 10u);
+            EXPECT_LE(Characters(row.stem), 87u) << row.stem;
 
+            const auto trailing = shape.trailing.find(n);
             std::set<std::string_view> texts;
-            for (std::string_view option : row.options) {
+            for (size_t i = 0; i < row.options.size(); ++i) {
+                std::string_view option = row.options[i];
+                SCOPED_TRACE(std::string(option));
                 EXPECT_LE(option.find_first_not_of(' ', 3), 4u) << "at most one blank after the letter";
-                EXPECT_NE(option.back(), ' ') << "no trailing blanks in these sections";
+                const bool ends_blank = trailing != shape.trailing.end() && trailing->second.option == i;
+                EXPECT_EQ(TrailingBlanks(option), ends_blank ? trailing->second.blanks : 0u);
+                EXPECT_GE(Characters(option), 4u);
+                EXPECT_LE(Characters(option), 56u);
+                EXPECT_TRUE(IsCp936(option));
+                // Trailing blanks never make the only difference between two options.
+                option.remove_suffix(TrailingBlanks(option));
                 texts.insert(option.substr(option.find_first_not_of(' ', 3)));
             }
             EXPECT_EQ(texts.size(), 4u) << "four different options";
@@ -109,6 +151,8 @@ TEST(DrillBankHardwareSoftwareMediaViruses, every_question_is_written_whole_in_i
             EXPECT_EQ(Count(row.analysis, "\r\n"), two_paragraphs ? 1u : 0u);
             EXPECT_EQ(row.analysis.find_first_not_of(' '), shape.indent);
             EXPECT_TRUE(EndsWith(row.analysis, "。") || EndsWith(row.analysis, ".")) << row.analysis;
+            EXPECT_GE(Characters(row.analysis), 16u);
+            EXPECT_LE(Characters(row.analysis), 361u);
             EXPECT_TRUE(IsCp936(row.stem) && IsCp936(row.analysis));
         }
         EXPECT_EQ(with_blank, shape.with_blank);

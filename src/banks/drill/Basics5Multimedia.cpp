@@ -1,6 +1,7 @@
 // 计算机基础知识 / 多媒体技术简介:
 // 8 questions; 1 of the 8 questions has one blank after the option letter; analysis paragraphs
-// begin with three blanks (the second paragraph of question 3 with none).
+// begin with three blanks (the second paragraph of question 3 with none). Fill-in marks are "（）"
+// except "（  ）" in question 6.
 #include "banks/DrillBank.h"
 
 namespace boxi::banks {
@@ -36,7 +37,7 @@ constexpr DrillRow kRows[] = {
                  "常用于图像、声音和视频。无损压缩能完全恢复原始数据，压缩比一般较低，文本和程序必须用无损压缩，"
                  "所以A、B、C都不对。"},
     {.number = 6,
-     .stem = "6.与WAV文件相比，MIDI文件中记录的是（）。",
+     .stem = "6.与WAV文件相比，MIDI文件中记录的是（  ）。",
      .options = {"(A)演奏乐曲的指令序列", "(B)经过采样和量化的声音波形", "(C)经过有损压缩的数字音频",
                  "(D)乐曲乐谱的扫描图片"},
      .analysis = "   MIDI文件记录的是用什么乐器、弹哪个音、力度和时长等演奏指令，由声卡或音源按指令合成声音，"

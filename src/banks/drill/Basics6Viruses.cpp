@@ -1,6 +1,7 @@
 // 计算机基础知识 / 计算机病毒及其防治:
 // 8 questions; every question has one blank after the option letter; analysis paragraphs begin
-// with three blanks.
+// with three blanks. Fill-in marks are "（）" except "（  ）" in question 4; option B of 2 ends with
+// blanks, kept as it stands.
 #include "banks/DrillBank.h"
 
 namespace boxi::banks {
@@ -16,7 +17,7 @@ constexpr DrillRow kRows[] = {
                  "打印机缺纸报警是硬件使用上的问题，都与病毒无关。"},
     {.number = 2,
      .stem = "2.为防止病毒经U盘传入，使用来历不明的U盘之前应当（）。",
-     .options = {"(A) 直接双击打开其中的文件", "(B) 先运行其中的安装程序", "(C) 把其中的文件复制到硬盘后再运行",
+     .options = {"(A) 直接双击打开其中的文件", "(B) 先运行其中的安装程序  ", "(C) 把其中的文件复制到硬盘后再运行",
                  "(D) 先用杀毒软件对U盘进行查杀"},
      .analysis = "   来历不明的U盘可能带有病毒，应先用病毒库较新的杀毒软件查杀，确认无毒后再使用。"
                  "把文件先复制到硬盘再运行并不能去除病毒，反而可能使病毒进入硬盘。"},
@@ -27,7 +28,7 @@ constexpr DrillRow kRows[] = {
      .analysis = "   寄生性指病毒一般不以独立文件存在，而是依附在正常程序、文档或引导扇区中，"
                  "宿主被运行或读取时病毒随之激活。能把自身复制到其他程序中说的是传染性，不是寄生性。"},
     {.number = 4,
-     .stem = "4.不需要依附在其他程序中、能独立地通过网络自我复制并大量占用网络资源的恶意程序是（）。",
+     .stem = "4.不需要依附在其他程序中、能独立地通过网络自我复制并大量占用网络资源的恶意程序是（  ）。",
      .options = {"(A) 宏病毒", "(B) 蠕虫", "(C) 引导型病毒", "(D) 文件型病毒"},
      .analysis = "   蠕虫是能独立运行的恶意程序，利用网络和系统漏洞主动复制传播，常造成网络拥塞。"
                  "宏病毒要寄生在文档的宏中，文件型病毒要寄生在可执行文件中，都不能独立存在。"},
