@@ -39,7 +39,7 @@ constexpr DrillRow kRows[] = {
     {.number = 4,
      .stem = "4.1946年在美国宾夕法尼亚大学研制成功的世界上第一台电子数字计算机是（）。",
      .options = {"(A) ENIAC", "(B) EDVAC", "(C) EDSAC", "(D) UNIVAC-I"},
-     .analysis = "    1946年2月，美国宾夕法尼亚大学研制成功电子数字积分计算机ENIAC，它被公认为世界上第一台"
+     .analysis = "    1946年2月，美国宾夕法尼亚大学研制成功电子数字积分计算机ENIAC，教材中通常把它称为世界上第一台"
                  "电子数字计算机。EDVAC是冯·诺依曼参与设计的存储程序计算机，完成时间晚于ENIAC；EDSAC和"
                  "UNIVAC-I也都出现在ENIAC之后。所以答案为A。"},
     {.number = 5,
