@@ -24,11 +24,98 @@ size_t Count(std::string_view text, std::string_view what)
     return count;
 }
 
-// The fill-in marks of a stem, in every form the drill uses.
-size_t Marks(std::string_view stem)
+// The fill-in marks of a stem in the order they stand, in every form the drill uses.
+std::vector<std::string_view> Marks(std::string_view stem)
 {
-    return Count(stem, "（）") + Count(stem, "（  ）") + Count(stem, "（ ）") + Count(stem, "(  )") +
-           Count(stem, "(   )");
+    static constexpr std::string_view kForms[] = {"（）", "（  ）", "（ ）", "(  )", "(   )"};
+    std::vector<std::string_view> marks;
+    for (size_t pos = 0; pos < stem.size();) {
+        bool found = false;
+        for (std::string_view form : kForms) {
+            if (stem.substr(pos, form.size()) == form) {
+                marks.push_back(form);
+                pos += form.size();
+                found = true;
+                break;
+            }
+        }
+        if (!found)
+            ++pos;
+    }
+    return marks;
+}
+
+// Stems whose marks differ from the usual single "（）", and the marks they hold.
+struct MarkShape {
+    std::string_view section;
+    int number;
+    std::vector<std::string_view> marks;
+};
+
+const std::vector<MarkShape> kMarkShapes = {
+    {"概述", 1, {"（）", "（）", "（）", "（）"}},
+    {"概述", 4, {"（  ）"}},
+    {"概述", 7, {"（  ）"}},
+    {"概述", 10, {"（  ）"}},
+    {"概述", 13, {"（  ）"}},
+    {"概述", 14, {"(   )"}},
+    {"概述", 17, {"（  ）"}},
+    {"信息的表示与存储", 4, {"（  ）"}},
+    {"信息的表示与存储", 8, {"（  ）"}},
+    {"信息的表示与存储", 9, {"（）", "（）"}},
+    {"信息的表示与存储", 13, {"（  ）"}},
+    {"信息的表示与存储", 16, {"（  ）"}},
+    {"信息的表示与存储", 22, {"（  ）"}},
+    {"信息的表示与存储", 26, {"（  ）"}},
+    {"信息的表示与存储", 32, {"（  ）"}},
+    {"信息的表示与存储", 35, {"（  ）"}},
+    {"信息的表示与存储", 38, {"（ ）"}},
+    {"信息的表示与存储", 41, {"（  ）"}},
+    {"信息的表示与存储", 43, {"(  )"}},
+    {"信息的表示与存储", 45, {}},
+};
+
+std::vector<std::string_view> ExpectedMarks(std::string_view section, int number)
+{
+    for (const MarkShape& shape : kMarkShapes) {
+        if (shape.section == section && shape.number == number)
+            return shape.marks;
+    }
+    return {"（）"};
+}
+
+// Options stored with trailing blanks: section, question, option index, blanks.
+struct TrailingBlanks {
+    std::string_view section;
+    int number;
+    int option;
+    size_t blanks;
+};
+
+const TrailingBlanks kTrailingBlanks[] = {
+    {"概述", 8, 2, 1},
+    {"概述", 16, 1, 2},
+    {"概述", 20, 2, 3},
+    {"信息的表示与存储", 12, 3, 4},
+    {"信息的表示与存储", 24, 2, 2},
+    {"信息的表示与存储", 31, 1, 3},
+    {"信息的表示与存储", 42, 1, 1},
+};
+
+size_t ExpectedTrailingBlanks(std::string_view section, int number, int option)
+{
+    for (const TrailingBlanks& entry : kTrailingBlanks) {
+        if (entry.section == section && entry.number == number && entry.option == option)
+            return entry.blanks;
+    }
+    return 0;
+}
+
+// An option's text without its letter, the blank after it and any trailing blanks.
+std::string_view OptionText(std::string_view option)
+{
+    std::string_view text = option.substr(option.find_first_not_of(' ', 3));
+    return text.substr(0, text.find_last_not_of(' ') + 1);
 }
 
 std::vector<std::string_view> Paragraphs(std::string_view text)
@@ -82,21 +169,26 @@ TEST(DrillBankBasicsOverviewInformation, every_question_is_written_whole_in_its_
             ASSERT_EQ(row.number, n);
             ASSERT_FALSE(row.stem.empty());
             ASSERT_FALSE(row.analysis.empty());
-            for (std::string_view option : row.options) {
+            for (int o = 0; o < 4; ++o) {
+                std::string_view option = row.options[o];
                 EXPECT_LE(option.find_first_not_of(' ', 3), 4u) << "at most one blank after the letter";
-                EXPECT_NE(option.back(), ' ') << "no trailing blanks in these two sections";
+                EXPECT_EQ(option.size() - 1 - option.find_last_not_of(' '),
+                          ExpectedTrailingBlanks(shape.name, n, o))
+                    << "trailing blanks of " << option;
+                EXPECT_EQ(option[3] == ' ', row.options[0][3] == ' ') << "one option form per question";
             }
             with_blank += row.options[0][3] == ' ';
 
-            // One mark per stem, but four in 概述 1 and none in the direct question 信息的表示与存储 45.
-            size_t marks = 1;
-            if (shape.name == "概述" && n == 1)
-                marks = 4;
-            if (shape.name == "信息的表示与存储" && n == 45)
-                marks = 0;
+            // The marks, in the forms this question uses; a question with no mark asks directly.
+            std::vector<std::string_view> marks = ExpectedMarks(shape.name, n);
             EXPECT_EQ(Marks(row.stem), marks);
-            if (marks == 0) {
+            if (marks.empty()) {
                 EXPECT_TRUE(EndsWith(row.stem, "？"));
+            }
+            // Where a stem has two blanks to fill, every option fills both.
+            if (marks.size() == 2) {
+                for (std::string_view option : row.options)
+                    EXPECT_EQ(Count(option, "，"), 1u) << option;
             }
             EXPECT_TRUE(EndsWith(row.stem, "。") || EndsWith(row.stem, "）") || EndsWith(row.stem, ")") ||
                         EndsWith(row.stem, "？"))
@@ -158,8 +250,8 @@ TEST(DrillBankBasicsOverviewInformation, options_46_and_47_are_shared_and_no_ste
             EXPECT_TRUE(stems.insert(body).second) << row.stem;
             std::set<std::string_view> texts;
             for (std::string_view option : row.options)
-                texts.insert(option.substr(option.find_first_not_of(' ', 3)));
-            EXPECT_EQ(texts.size(), 4u);
+                texts.insert(OptionText(option));
+            EXPECT_EQ(texts.size(), 4u) << "options differ by more than their trailing blanks";
             EXPECT_TRUE(IsCp936(row.stem) && IsCp936(row.analysis));
         }
     }
