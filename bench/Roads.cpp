@@ -6,6 +6,7 @@
 
 #include "app/App.h"
 #include "banks/CaseBank.h"
+#include "platform/FakePlatform.h"
 #include "platform/LinuxPlatform.h"
 
 namespace boxi::bench {
@@ -92,6 +93,38 @@ void BackToFirstQuestion(App& app)
 {
     while (app.m.CurrentQuestion > 1)
         Rt(app).Click(app.form6.cmd(0));
+}
+
+// The task window of an exam set with choice questions, in training.
+void ToChoiceTask(App& app)
+{
+    ToChooser(app);
+    Rt(app).Type(app.form10.Combo1, "第3套");
+    Rt(app).Click(app.form10.Command2);
+}
+
+void ToChoiceWindow(App& app)
+{
+    ToChoiceTask(app);
+    Rt(app).Click(app.form16.Command1);
+}
+
+// The first answer of a round: the progress page and the review are loaded
+// by it, so they are closed before.
+void CloseAnswerPages(App& app, int)
+{
+    Rt(app).Run([&app] {
+        app.form15.Unload();
+        app.form1.Unload();
+    });
+}
+
+// A right answer in training brings up "试题评析": the key is set so that A
+// is right whatever the bank holds.
+void AnswerRight(App& app, int)
+{
+    Rt(app).Run([&app] { app.m.Table.AnswerKey.Set(app.m.CurrentQuestion, "A"); });
+    Rt(app).Click(app.form20.Option1(0));
 }
 
 void ToSetChooser(App& app)
@@ -185,6 +218,54 @@ void BackToRules(App& app)
     Rt(app).Click(app.form13.Image4);
 }
 
+// Exam mode again from the mode choice, through the login and the
+// confirmation to the rules page, ticked, and the start.
+void ExamAgainFromModeChoice(App& app)
+{
+    Rt(app).Click(app.form43.Option1(1));
+    Rt(app).Click(app.form43.Command4);
+    Rt(app).Click(app.form12.Image5);
+    Rt(app).Click(app.form13.Image4);
+    ReadyToStart(app);
+    Rt(app).Click(app.form14.Image3);
+}
+
+void ToExam(App& app)
+{
+    ToRules(app);
+    ReadyToStart(app);
+    Rt(app).Click(app.form14.Image3);
+}
+
+void ToProgressPage(App& app)
+{
+    ToExam(app);
+    Rt(app).Click(app.form42.Label8);
+}
+
+void ToReview(App& app)
+{
+    ToProgressPage(app);
+    Rt(app).Click(app.form15.Command1);
+}
+
+// From the review out to the mode choice, into a fresh exam and its page.
+void ProgressPageAgainFromReview(App& app)
+{
+    Rt(app).Click(app.form1.Command1);
+    ExamAgainFromModeChoice(app);
+    Rt(app).Click(app.form42.Label8);
+}
+
+// The handovers run on the recording platform: its clock moves only here.
+void WaitOnVirtualClock(App& app, std::int64_t ms)
+{
+    if (auto* fake = dynamic_cast<platform::FakePlatform*>(&app.platform())) {
+        fake->now_ms += ms;
+        Rt(app).FireDueTimers(fake->now_ms);
+    }
+}
+
 // Each chapter in turn, never the one already chosen.
 void ChooseChapter(App& app, int round) { Rt(app).Select(app.form2.List1, (round + 1) % 6); }
 
@@ -200,7 +281,7 @@ ui::Window& Win(App& app)
     return app.*Member;
 }
 
-const std::array<Handover, 41> kHandovers = {{
+const std::array<Handover, 52> kHandovers = {{
     {"portal -> course menu", Nothing, nullptr, [](App& app, int) { ToMenu(app); }, Win<&App::form60>,
      [](App& app) { Rt(app).Click(app.form60.Command7); }},
     {"course menu -> chapter study", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command2); },
@@ -311,6 +392,40 @@ const std::array<Handover, 41> kHandovers = {{
      Win<&App::form27>, [](App& app) { Rt(app).Click(app.form27.Command1); }},
     {"practice -> case chooser", ToPractice, nullptr, [](App& app, int) { Rt(app).Click(app.form36.Command5); },
      Win<&App::form10>, BackToPractice},
+    {"toolbar: hide or show the task", ToExam, nullptr, [](App& app, int) { Rt(app).Click(app.form42.Label6); },
+     Win<&App::form42>, nullptr},
+    {"toolbar: submit -> progress page", ToExam, nullptr, [](App& app, int) { Rt(app).Click(app.form42.Label8); },
+     Win<&App::form15>, [](App& app) { Rt(app).Click(app.form15.Command2); }},
+    {"progress page: confirm -> review", ToProgressPage, nullptr,
+     [](App& app, int) { Rt(app).Click(app.form15.Command1); }, Win<&App::form1>, ProgressPageAgainFromReview},
+    {"review: exit -> mode choice", ToReview, nullptr, [](App& app, int) { Rt(app).Click(app.form1.Command1); },
+     Win<&App::form43>,
+     [](App& app) {
+         ExamAgainFromModeChoice(app);
+         Rt(app).Click(app.form42.Label8);
+         Rt(app).Click(app.form15.Command1);
+     }},
+    {"submission lock: password -> review", ToProgressPage,
+     [](App& app, int) {
+         Rt(app).Click(app.form15.Command3);
+         WaitOnVirtualClock(app, 5000);
+         Rt(app).Type(app.form46.Text1, "58143");
+     },
+     [](App& app, int) { Rt(app).Click(app.form46.Command1); }, Win<&App::form1>, ProgressPageAgainFromReview},
+    {"task window -> choice window", ToChoiceTask, nullptr, [](App& app, int) { Rt(app).Click(app.form16.Command1); },
+     Win<&App::form20>, [](App& app) { Rt(app).Click(app.form20.Image3); }},
+    {"choice: jump to a question", ToChoiceWindow, nullptr,
+     [](App& app, int round) { Rt(app).Click(app.form20.Label3(round % 19 + 2)); }, Win<&App::form20>,
+     [](App& app) { Rt(app).Click(app.form20.Label3(1)); }},
+    {"choice: next question", ToChoiceWindow, nullptr, [](App& app, int) { Rt(app).Click(app.form20.Image2(1)); },
+     Win<&App::form20>, [](App& app) { Rt(app).Click(app.form20.Image2(0)); }},
+    {"choice: first answer (loads two windows)", ToChoiceWindow, CloseAnswerPages,
+     [](App& app, int round) { Rt(app).Click(app.form20.Option1(round % 4)); }, Win<&App::form20>, nullptr},
+    {"choice -> analysis window", ToChoiceWindow, AnswerRight,
+     [](App& app, int) { Rt(app).Click(app.form20.Command1); }, Win<&App::form9>,
+     [](App& app) { Rt(app).Click(app.form9.Command2); }},
+    {"choice window -> task window", ToChoiceWindow, nullptr, [](App& app, int) { Rt(app).Click(app.form20.Image3); },
+     Win<&App::form16>, [](App& app) { Rt(app).Click(app.form16.Command1); }},
 }};
 
 const std::array<WalkStep, 38> kWalk = {{

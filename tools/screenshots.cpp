@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QPixmap>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "app/App.h"
 #include "desktop/Renderer.h"
@@ -43,6 +45,70 @@ private:
     int failures_ = 0;
 };
 
+// Moves the virtual clock on by `ms`, delivering every tick on the way.
+void Advance(boxi::App& app, boxi::platform::FakePlatform& platform, std::int64_t ms)
+{
+    auto& rt = app.runtime();
+    const std::int64_t target = platform.now_ms + ms;
+    for (auto due = rt.NextTimerDue(); due && *due <= target && !rt.ended(); due = rt.NextTimerDue()) {
+        platform.now_ms = std::max(platform.now_ms, *due);
+        rt.FireDueTimers(platform.now_ms);
+    }
+    platform.now_ms = target;
+}
+
+// From the ticked rules page through an exam on the virtual clock to its
+// review, then the written-exam draw.
+void ShootTimedExam(boxi::App& app, boxi::platform::FakePlatform& platform, Shooter& shoot)
+{
+    auto& rt = app.runtime();
+    rt.Run([&] { app.form10.SetCurrentSetName("第3套"); });
+    rt.Click(app.form14.Image3);
+    shoot.Shot(app.form42, "start");
+    Advance(app, platform, 63000);
+    shoot.Shot(app.form42, "63s");
+    rt.Run([&] {
+        for (int k : {1, 2, 3, 5, 8, 13})
+            app.form15.MarkProgressCell(k);
+    });
+    rt.Click(app.form42.Label8);
+    shoot.Shot(app.form15, "counted");
+    rt.Click(app.form15.Command2);
+    Advance(app, platform, 115 * 63000 - 63000);
+    shoot.Shot(app.form17, "");
+    shoot.Shot(app.form42, "alarm");
+    rt.Click(app.form17.Command1);
+    Advance(app, platform, 4 * 63000);
+    shoot.Shot(app.form42, "time-up");
+    shoot.Shot(app.form15, "time-up");
+    rt.Click(app.form15.Command2);
+    Advance(app, platform, 63000);
+    shoot.Shot(app.form42, "below-zero");
+    rt.Run([&] { app.form18.Show(); });
+    shoot.Shot(app.form18, "");
+    rt.Click(app.form18.Command1);
+
+    rt.Click(app.form42.Label8);
+    rt.Click(app.form15.Command3);
+    shoot.Shot(app.form46, "processing");
+    Advance(app, platform, 5000);
+    rt.Type(app.form46.Text1, "581");
+    shoot.Shot(app.form46, "asking");
+    rt.Type(app.form46.Text1, "58143");
+    rt.Click(app.form46.Command1);
+    shoot.Shot(app.form1, "item1");
+    rt.Click(app.form1.Label3(12));
+    shoot.Shot(app.form1, "row12");
+    rt.Click(app.form1.Command1);
+
+    rt.Click(app.form43.Command1);
+    shoot.Shot(app.form44, "");
+    rt.Click(app.form44.Command1);
+    shoot.Shot(app.form44, "waiting");
+    Advance(app, platform, 8000);
+    shoot.Shot(app.form45, "");
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -53,7 +119,10 @@ int main(int argc, char** argv)
     dir.mkpath(QStringLiteral("."));
 
     boxi::platform::FakePlatform platform;
-    platform.box_answerer = [](const boxi::platform::MessageBoxRequest&) { return boxi::platform::MsgAnswer::Ok; };
+    platform.box_answerer = [](const boxi::platform::MessageBoxRequest& request) {
+        return request.buttons == boxi::platform::MsgButtons::YesNo ? boxi::platform::MsgAnswer::Yes
+                                                                    : boxi::platform::MsgAnswer::Ok;
+    };
     boxi::App app(platform);
     boxi::desktop::Renderer renderer(app.runtime());
     Shooter shoot(app, renderer, dir);
@@ -96,6 +165,39 @@ int main(int argc, char** argv)
         rt.Click(app.form16.Command8);
     }
 
+    // The choice section of a set, entered from the task window: fresh, then
+    // answered in training and in exam mode.
+    rt.Type(app.form10.Combo1, "第3套");
+    rt.Click(app.form10.Command2);
+    shoot.Shot(app.form16, "第3套");
+    rt.Click(app.form16.Command1);
+    shoot.Shot(app.form20, "fresh");
+    const std::string key = app.m.Table.AnswerKey(1);
+    const int right = key.size() == 1 && key[0] >= 'A' && key[0] <= 'D' ? key[0] - 'A' : 0;
+    rt.Click(app.form20.Option1(right));
+    shoot.Shot(app.form20, "training-right");
+    rt.Click(app.form20.Option1((right + 2) % 4));
+    shoot.Shot(app.form20, "training-wrong");
+    rt.Click(app.form20.Option1(right));
+    rt.Click(app.form20.Command1);
+    shoot.Shot(app.form9, "choice");
+    rt.Click(app.form9.Command2);
+    rt.Click(app.form20.Image3);
+    rt.Run([&app] { app.form43.Option1(1).set_value(true, boxi::ui::Notify::No); });
+    rt.Click(app.form16.Command1);
+    rt.Click(app.form20.Option1(1));
+    rt.Click(app.form20.Label3(7));
+    rt.Click(app.form20.Option1(3));
+    rt.Click(app.form20.Label3(12));
+    shoot.Shot(app.form20, "exam");
+    rt.Click(app.form20.Image3);
+    rt.Click(app.form16.Command8);
+    // The answers loaded the mode choice, the progress page and the review.
+    rt.Run([&app] {
+        app.form43.Unload();
+        app.form15.Unload();
+        app.form1.Unload();
+    });
     rt.Click(app.form10.Command3);
     shoot.Shot(app.access_set_chooser, "");
     rt.Select(app.access_set_chooser.List1, 21);
@@ -134,6 +236,17 @@ int main(int argc, char** argv)
     rt.Click(app.form3.Label3(21));
     shoot.Shot(app.form3, "database21");
     rt.Click(app.form3.Command5);
+    // The drawn tree and relations, in the question box and the sheet's detail box.
+    for (auto [unit, question, state] : {std::tuple{0, 20, "structures20"}, std::tuple{3, 27, "database27"}}) {
+        rt.Select(app.form4.Combo1, unit);
+        for (int k = 1; k < question; ++k)
+            rt.Click(app.form4.cmd(1));
+        shoot.Shot(app.form4, state);
+        rt.Click(app.form4.Command1);
+        rt.Click(app.form3.Label3(question));
+        shoot.Shot(app.form3, state);
+        rt.Click(app.form3.Command5);
+    }
     rt.Click(app.form4.Command2);
 
     // The choice drill, from chapter study through its section chooser.
@@ -196,5 +309,6 @@ int main(int argc, char** argv)
     shoot.Shot(app.form14, "unticked");
     rt.Click(app.form14.Check1);
     shoot.Shot(app.form14, "ticked");
+    ShootTimedExam(app, platform, shoot);
     return shoot.failures() == 0 ? 0 : 1;
 }

@@ -12,12 +12,21 @@
 #include "drill/DrillChooser.h"
 #include "drill/Form38.h"
 #include "drill/Form6.h"
+#include "exam/Form1.h"
 #include "exam/Form12.h"
 #include "exam/Form13.h"
 #include "exam/Form14.h"
+#include "exam/Form15.h"
+#include "exam/Form17.h"
+#include "exam/Form18.h"
 #include "exam/Form26.h"
+#include "exam/Form42.h"
 #include "exam/Form43.h"
+#include "exam/Form44.h"
+#include "exam/Form45.h"
+#include "exam/Form46.h"
 #include "exam/Form59.h"
+#include "exam_choice/Form20.h"
 #include "platform/Platform.h"
 #include "shell/Form2.h"
 #include "shell/Form60.h"
@@ -75,6 +84,15 @@ public:
     Form6 form6{*this};
     Form38 form38{*this};
     DrillChooser drill_chooser{*this};
+    Form42 form42{*this};
+    Form17 form17{*this};
+    Form18 form18{*this};
+    Form15 form15{*this};
+    Form1 form1{*this};
+    Form46 form46{*this};
+    Form44 form44{*this};
+    Form45 form45{*this};
+    Form20 form20{*this};
     AccessSetChooser access_set_chooser{*this};
     Form36 form36{*this};
     Form51 form51{*this};

@@ -695,6 +695,10 @@ void WindowView::SyncControl(ui::Control& control, QWidget* widget)
                 line->setText(text);
             line->setReadOnly(p.locked);
             line->setEchoMode(p.password_char.empty() ? QLineEdit::Normal : QLineEdit::Password);
+            // The model's mask character, not the style's bullet.
+            if (!p.password_char.empty())
+                line->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: %1; }")
+                                        .arg(QString::fromStdString(p.password_char).at(0).unicode()));
             line->setAlignment(AlignmentOf(p.alignment) | Qt::AlignVCenter);
         }
         widget->setGeometry(r.left, r.top, r.width, r.height);

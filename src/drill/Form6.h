@@ -36,7 +36,7 @@ public:
     // The feedback box gives the stem below it room by being lower than
     // designed; nothing else of it moves.
     ui::TextBox Text1{this, "Text1", {.text = "Text1", .rect = ui::TwipsRect(120, 240, 9615, 540), .locked = true, .multiline = true, .scrollbars = ui::ScrollBars::Vertical, .tab_index = 9}, &Frame1};
-    ui::Label StemDisplay{this, "StemDisplay", {.font = {.size = 12}, .alignment = ui::Align::Left, .rect = ui::TwipsRect(120, 810, 9615, 1215), .word_wrap = true}, &Frame1};
+    ui::Label StemDisplay{this, "StemDisplay", {.font = {.size = 12}, .alignment = ui::Align::Left, .rect = ui::TwipsRect(120, 900, 9615, 1125), .word_wrap = true}, &Frame1};
     ui::ControlArray<ui::OptionButton> Optbutton{this, "Optbutton", {
         {0, {.caption = "第一个答案", .rect = ui::TwipsRect(120, 2040, 8295, 495), .tab_index = 1}},
         {1, {.caption = "第二个答案", .rect = ui::TwipsRect(120, 2520, 8295, 495), .tab_index = 2}},

@@ -42,8 +42,11 @@ void Form14::StartExam()
                "全国计算机等级考试_信息提示");
         return;
     }
-    // Exam toolbar step: the toolbar comes before the set is loaded, so
-    // that its countdown runs from the start.
+    // The toolbar comes before the set is loaded, so that its countdown runs
+    // from the start. One still loaded from an exam left without submitting
+    // goes first: every exam counts down afresh.
+    app_.form42.Unload();
+    app_.form42.Show();
     app_.LoadCurrentSet(SetLoadUse::ExamStarting);
     // A portal still open behind the exam windows goes out of sight for
     // these sets.

@@ -12,6 +12,7 @@ Form43::Form43(App& app)
     Option1.on_click = [this](int index) { Option1_Click(index); };
     Command4.on_click = [this] { Command4_Click(); };
     Command3.on_click = [this] { Command3_Click(); };
+    Command1.on_click = [this] { Command1_Click(); };
 }
 
 // Training is the mode of a fresh window; the raised click shows its
@@ -43,5 +44,9 @@ void Form43::Command4_Click()
 }
 
 void Form43::Command3_Click() { SwapHandoverNextFirst(*this, app_.form60); }
+
+// The written-exam draw; the mode choice stays loaded beneath it, for the
+// draw window's way back.
+void Form43::Command1_Click() { StackHandover(*this, app_.form44); }
 
 }  // namespace boxi

@@ -31,6 +31,7 @@ public:
     }, &Frame2};
     ui::Label Label2{this, "Label2", {.caption = "Label4", .fore = ui::Color::Rgb(192, 0, 0), .font = {.size = 10.5}, .rect = {16, 204, 520, 44}}, &Frame3};
     ui::CommandButton Command4{this, "Command4", {.caption = "确定", .font = {.size = 12, .bold = true}, .rect = {196, 262, 160, 44}, .tab_index = 2}, &Frame3};
+    ui::CommandButton Command1{this, "Command1", {.caption = "笔试模拟", .font = {.size = 10.5}, .rect = {320, 352, 120, 34}, .tab_index = 3}, &Frame1};
     ui::CommandButton Command3{this, "Command3", {.caption = "返回", .font = {.size = 10.5}, .rect = {448, 352, 120, 34}, .tab_index = 4}, &Frame1};
 
 protected:
@@ -40,6 +41,7 @@ private:
     void Option1_Click(int index);
     void Command4_Click();
     void Command3_Click();
+    void Command1_Click();
 
     App& app_;
 };

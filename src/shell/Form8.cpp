@@ -19,7 +19,14 @@ void Form8::Image1_Click() { SwapHandoverNextLast(*this, app_.form60); }
 
 void Form8::Image2_Click() { OpenExamStart(); }
 
-void Form8::OpenExamStart() { app_.form59.Show(); }
+// A review left open by an earlier exam goes first; hiding it loads it
+// when it is not loaded, so its load runs before the unload.
+void Form8::OpenExamStart()
+{
+    app_.form1.Hide();
+    app_.form1.Unload();
+    app_.form59.Show();
+}
 
 void Form8::Label2_Click() { ProductSiteLink(runtime()); }
 

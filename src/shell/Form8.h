@@ -26,8 +26,8 @@ public:
     ui::Label Label2{this, "Label2", {.caption = "公司网址：" + std::string(kProductSite), .rect = {24, 396, 300, 18}, .mouse_pointer = ui::MousePointer::Link}};
     ui::Label Label3{this, "Label3", {.caption = "联系邮箱：" + std::string(kSupportMail), .alignment = ui::Align::Right, .rect = {360, 396, 256, 18}, .mouse_pointer = ui::MousePointer::Link}};
 
-    // Entry into the exam simulation: shows the exam start window and leaves
-    // the portal as it is.
+    // Entry into the exam simulation: closes a result review still open and
+    // shows the exam start window; the portal stays as it is.
     void OpenExamStart();
 
 private:

@@ -91,6 +91,8 @@ void TextBox::set_text(std::string text)
 }
 bool TextBox::locked() { return read().locked; }
 void TextBox::set_locked(bool locked) { write().locked = locked; }
+Align TextBox::alignment() { return read().alignment; }
+void TextBox::set_alignment(Align alignment) { write().alignment = alignment; }
 void TextBox::UserType(std::string text)
 {
     if (!read().locked)

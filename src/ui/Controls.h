@@ -68,6 +68,8 @@ public:
     void set_text(std::string text);
     bool locked();
     void set_locked(bool locked);
+    Align alignment();
+    void set_alignment(Align alignment);
     // What typing does: the learner's text replaces the box's text.
     void UserType(std::string text);
 };

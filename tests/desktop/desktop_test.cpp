@@ -10,9 +10,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRadioButton>
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
 
+#include <ctime>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -649,7 +651,6 @@ TEST_F(DesktopTest, the_drill_shows_its_longest_headings_and_stem_whole)
     }
 }
 
-
 // A real click on an option reaches the answer check, and the verdict shows
 // in the feedback box at once.
 TEST_F(DesktopTest, clicking_an_option_shows_the_verdict)
@@ -675,6 +676,75 @@ TEST_F(DesktopTest, clicking_an_option_shows_the_verdict)
     EXPECT_EQ(box->toPlainText(), QString::fromUtf8("正确"));
     EXPECT_TRUE(right->isChecked());
     EXPECT_FALSE(wrong->isChecked());
+}
+
+// The timed exam's borderless windows and the proctor's entry.
+class TimedExamDesktopTest : public DesktopTest {
+protected:
+    void AdvanceTo(std::int64_t ms)
+    {
+        for (auto due = app.runtime().NextTimerDue(); due && *due <= ms; due = app.runtime().NextTimerDue()) {
+            fake.now_ms = *due;
+            app.runtime().FireDueTimers(fake.now_ms);
+        }
+        fake.now_ms = ms;
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(TimedExamDesktopTest, the_password_entry_shows_one_star_per_character)
+{
+    app.Start();
+    app.runtime().Run([&] { app.form46.Show(); });
+    AdvanceTo(5000);
+    auto* entry = Widget<QLineEdit>(app.form46, "Text1");
+    ASSERT_NE(entry, nullptr);
+    ASSERT_TRUE(entry->isVisible());
+    QTest::keyClicks(entry, "5814");
+    QApplication::processEvents();
+    EXPECT_EQ(app.form46.Text1.peek().text, "5814");
+    EXPECT_EQ(entry->displayText(), QStringLiteral("****"));
+}
+
+// Ticks that fall due while a message box waits are held by the model; the
+// renderer must not wake up for them again and again meanwhile.
+TEST_F(TimedExamDesktopTest, a_waiting_message_box_with_ticks_due_does_not_spin)
+{
+    app.Start();
+    app.runtime().Run([&] { app.form46.Show(); });
+    AdvanceTo(5000);
+    app.runtime().Type(app.form46.Text1, "1");
+    fake.now_ms += 60000;  // several ticks of the lock's timer are due now
+    std::clock_t cpu_in_box = 0;
+    fake.box_answerer = [&](const platform::MessageBoxRequest&) {
+        const std::clock_t before = std::clock();
+        QEventLoop loop;
+        QTimer::singleShot(300, &loop, &QEventLoop::quit);
+        loop.exec();
+        cpu_in_box = std::clock() - before;
+        return platform::MsgAnswer::Ok;
+    };
+    ASSERT_TRUE(app.runtime().Click(app.form46.Command1));
+    EXPECT_LT(static_cast<double>(cpu_in_box) / CLOCKS_PER_SEC, 0.1) << "the event loop spun while the box waited";
+}
+
+TEST_F(TimedExamDesktopTest, a_window_manager_close_leaves_the_toolbar_and_the_lock_open)
+{
+    app.Start();
+    app.runtime().Run([&] {
+        app.form42.Show();
+        app.form46.Show();
+    });
+    QApplication::processEvents();
+    for (ui::Window* window : std::vector<ui::Window*>{&app.form42, &app.form46}) {
+        desktop::WindowView* view = renderer.ViewOf(*window);
+        ASSERT_NE(view, nullptr) << window->name();
+        EXPECT_TRUE(view->windowFlags() & Qt::FramelessWindowHint) << window->name();
+        view->close();
+        QApplication::processEvents();
+        EXPECT_TRUE(window->is_visible()) << window->name();
+        EXPECT_TRUE(renderer.ViewOf(*window)->isVisible()) << window->name();
+    }
 }
 
 }  // namespace

@@ -204,8 +204,11 @@ std::optional<Event> DrawEvent(Session& session, std::mt19937_64& random)
 {
     auto pick = [&random](size_t n) { return static_cast<size_t>(random() % n); };
     ui::Runtime& runtime = session.rt();
-    if (pick(50) == 0)
-        return Event{.kind = Event::Kind::Advance, .number = static_cast<int>(pick(4) == 0 ? 70000 : pick(3000) + 1)};
+    // Now and then a long wait: a whole exam time, alarm and time-up included.
+    if (pick(50) == 0) {
+        const int ms = pick(16) == 0 ? 7600000 : pick(4) == 0 ? 70000 : static_cast<int>(pick(3000) + 1);
+        return Event{.kind = Event::Kind::Advance, .number = ms};
+    }
 
     std::vector<ui::Window*> visible;
     for (ui::Window* window : runtime.windows()) {
@@ -255,8 +258,10 @@ std::optional<Event> DrawEvent(Session& session, std::mt19937_64& random)
     case ControlKind::ComboBox: {
         size_t count = control.peek().items.size();
         if (control.kind() == ControlKind::ComboBox && pick(3) == 0) {
+            // Half the names typed into a combo are case and set names.
+            static const std::vector<std::string> names = {"第3套", "第12套", "第20套", "第27套", "实例8"};
             event.kind = Event::Kind::Type;
-            event.text = inputs[pick(inputs.size())];
+            event.text = pick(2) == 0 ? names[pick(names.size())] : inputs[pick(inputs.size())];
         } else if (count > 0) {
             event.kind = Event::Kind::Select;
             event.number = static_cast<int>(pick(count));
@@ -319,6 +324,7 @@ const std::vector<std::string>& BadInputs()
         "418203957614",
         " 418203957614",
         "418203957615",
+        "58143",
     };
     return inputs;
 }
@@ -333,11 +339,25 @@ Outcome RandomWalk(const Options& options)
         outcome.journal.insert(outcome.journal.end(), session->outcome.journal.begin(), session->outcome.journal.end());
         session->outcome.journal.clear();
     };
-    while (outcome.performed < options.events) {
+    // The prefix is performed as a replay would, its answers as scripted,
+    // at the start and after every restart.
+    auto perform_prefix = [&] {
+        for (Event event : options.prefix) {
+            if (outcome.failure || session->rt().ended() || !session->Perform(event, nullptr))
+                continue;
+            outcome.events.push_back(event);
+            outcome.failure = session->Check(outcome.events.back());
+        }
+    };
+    perform_prefix();
+    while (!outcome.failure && outcome.performed < options.events) {
         if (session->rt().ended()) {
             finish();
             session = std::make_unique<Session>(options.fail_platform_calls);
             outcome.events.push_back({.kind = Event::Kind::Restart});
+            perform_prefix();
+            if (outcome.failure)
+                break;
         }
         auto event = DrawEvent(*session, random);
         if (!event) {
@@ -358,6 +378,80 @@ Outcome RandomWalk(const Options& options)
     }
     finish();
     return outcome;
+}
+
+namespace {
+
+Event ClickOn(ui::Window& window, ui::Control& control, std::vector<int> answers = {})
+{
+    const auto& controls = window.controls();
+    const int position = static_cast<int>(std::find(controls.begin(), controls.end(), &control) - controls.begin());
+    return Event{.kind = Event::Kind::Click, .window = window.name(), .control = position, .answers = answers};
+}
+
+}  // namespace
+
+std::vector<Event> ExamRoad()
+{
+    platform::FakePlatform fake;
+    App app(fake);
+    auto click = [](ui::Window& window, ui::Control& control, std::vector<int> answers = {}) {
+        return ClickOn(window, control, std::move(answers));
+    };
+    return {
+        click(app.form8, app.form8.Image2),
+        click(app.form59, app.form59.Command4),
+        click(app.form43, app.form43.Option1(1)),
+        click(app.form43, app.form43.Command4),
+        click(app.form12, app.form12.Image5, {0}),
+        click(app.form13, app.form13.Image4),
+        Event{.kind = Event::Kind::Advance, .number = 100},
+        click(app.form14, app.form14.Check1),
+        click(app.form14, app.form14.Image3),
+    };
+}
+
+namespace {
+
+// "第3套" typed into the chooser and opened.
+std::vector<Event> OpenChoiceSet(App& app)
+{
+    const auto& controls = app.form10.controls();
+    const int combo = static_cast<int>(std::find(controls.begin(), controls.end(), &app.form10.Combo1) - controls.begin());
+    return {
+        Event{.kind = Event::Kind::Type, .window = "Form10", .control = combo, .text = "第3套"},
+        ClickOn(app.form10, app.form10.Command2),
+    };
+}
+
+}  // namespace
+
+std::vector<Event> ChoiceRoad()
+{
+    platform::FakePlatform fake;
+    App app(fake);
+    std::vector<Event> road = {ClickOn(app.form8, app.form8.Image1), ClickOn(app.form60, app.form60.Command4)};
+    for (const Event& event : OpenChoiceSet(app))
+        road.push_back(event);
+    return road;
+}
+
+// The drawn set may have no choice questions: the task window's "返回"
+// leads to the chooser, still reachable in the exam, for one that has.
+std::vector<Event> TimeUpRoad()
+{
+    platform::FakePlatform fake;
+    App app(fake);
+    std::vector<Event> road = ExamRoad();
+    road.push_back(Event{.kind = Event::Kind::Advance, .number = 7600000, .answers = {0}});
+    road.push_back(ClickOn(app.form15, app.form15.Command2));
+    road.push_back(ClickOn(app.form42, app.form42.Label6));
+    road.push_back(ClickOn(app.form42, app.form42.Label6));
+    road.push_back(ClickOn(app.form16, app.form16.Command8));
+    for (const Event& event : OpenChoiceSet(app))
+        road.push_back(event);
+    road.push_back(ClickOn(app.form16, app.form16.Command1));
+    return road;
 }
 
 Outcome Replay(const std::vector<Event>& events, bool fail_platform_calls)

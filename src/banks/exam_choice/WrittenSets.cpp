@@ -12,11 +12,19 @@ extern const ExamChoiceSet kExamChoiceSet3;
 extern const ExamChoiceSet kExamChoiceSet4;
 extern const ExamChoiceSet kExamChoiceSet7;
 extern const ExamChoiceSet kExamChoiceSet8;
+extern const ExamChoiceSet kExamChoiceSet14;
+extern const ExamChoiceSet kExamChoiceSet15;
+extern const ExamChoiceSet kExamChoiceSet16;
+extern const ExamChoiceSet kExamChoiceSet17;
+extern const ExamChoiceSet kExamChoiceSet18;
+extern const ExamChoiceSet kExamChoiceSet19;
+extern const ExamChoiceSet kExamChoiceSet20;
 
 namespace {
 
-constexpr std::array<const ExamChoiceSet*, 6> kSets
-    = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3, &kExamChoiceSet4, &kExamChoiceSet7, &kExamChoiceSet8};
+constexpr std::array<const ExamChoiceSet*, 13> kSets = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3,
+    &kExamChoiceSet4, &kExamChoiceSet7, &kExamChoiceSet8, &kExamChoiceSet14, &kExamChoiceSet15, &kExamChoiceSet16,
+    &kExamChoiceSet17, &kExamChoiceSet18, &kExamChoiceSet19, &kExamChoiceSet20};
 
 }  // namespace
 
