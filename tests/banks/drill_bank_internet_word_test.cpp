@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <set>
 #include <string>
 #include <string_view>
@@ -47,14 +49,90 @@ std::string_view Body(std::string_view stem)
     return body.substr(std::min(body.find_first_not_of(' '), body.size()));
 }
 
+constexpr std::string_view kMarkKinds[] = {"（）", "（  ）", "（ ）", "(  )", "(   )"};
+
+int Count(std::string_view text, std::string_view part)
+{
+    int count = 0;
+    for (size_t pos = text.find(part); pos != std::string_view::npos; pos = text.find(part, pos + part.size()))
+        ++count;
+    return count;
+}
+
 int Marks(std::string_view stem)
 {
     int marks = 0;
-    for (std::string_view mark : {"（）", "（  ）", "（ ）", "(  )", "(   )"})
-        for (size_t pos = stem.find(mark); pos != std::string_view::npos; pos = stem.find(mark, pos + 1))
-            ++marks;
+    for (std::string_view mark : kMarkKinds)
+        marks += Count(stem, mark);
     return marks;
 }
+
+// The stems with more than one place to fill; every other stem has one.
+struct MultiMark {
+    std::string_view section;
+    int number;
+    int marks;
+};
+
+constexpr MultiMark kMultiMarks[] = {
+    {"Internet基础及应用", 20, 2},
+    {"Internet基础及应用", 56, 3},
+};
+
+// The options that end with blanks, and exactly the blanks they end with.
+struct TrailingBlanks {
+    std::string_view section;
+    int number;
+    int option;  // 0 to 3 for A to D
+    std::string_view blanks;
+};
+
+constexpr TrailingBlanks kTrailingBlanks[] = {
+    {"Internet基础及应用", 9, 3, " "},
+    {"Internet基础及应用", 22, 3, "  "},
+    {"Internet基础及应用", 37, 1, "   "},
+    {"Internet基础及应用", 48, 1, "    "},
+    {"以任务为导向的应用界面", 4, 2, "  "},
+    {"创建并编辑文档", 6, 0, "  "},
+    {"创建并编辑文档", 6, 1, "    "},
+    {"创建并编辑文档", 6, 2, "   "},
+    {"创建并编辑文档", 6, 3, "   "},
+    {"美化文档外观", 3, 3, "　"},
+    {"长文档的编辑与管理", 8, 3, " "},
+};
+
+int ExpectedMarks(std::string_view section, int number)
+{
+    for (const MultiMark& multi : kMultiMarks)
+        if (multi.section == section && multi.number == number)
+            return multi.marks;
+    return 1;
+}
+
+std::string_view ExpectedTrailing(std::string_view section, int number, int option)
+{
+    for (const TrailingBlanks& trailing : kTrailingBlanks)
+        if (trailing.section == section && trailing.number == number && trailing.option == option)
+            return trailing.blanks;
+    return {};
+}
+
+// The blanks (ASCII or full-width) that end a text.
+std::string_view TrailingOf(std::string_view text)
+{
+    size_t end = text.size();
+    for (;;) {
+        if (end >= 1 && text[end - 1] == ' ')
+            end -= 1;
+        else if (end >= 3 && text.substr(end - 3, 3) == "　")
+            end -= 3;
+        else
+            break;
+    }
+    return text.substr(end);
+}
+
+std::string_view TrimTrailing(std::string_view text) { return text.substr(0, text.size() - TrailingOf(text).size()); }
 
 std::string_view Paragraph(std::string_view text, int index)
 {
@@ -86,19 +164,48 @@ TEST(DrillBankInternetWord, every_question_is_written_in_its_sections_shape)
             std::string prefix = std::to_string(number) + (blank_after_stop ? ". " : ".");
             EXPECT_EQ(row.stem.substr(0, prefix.size()), prefix);
             EXPECT_NE(row.stem.substr(prefix.size(), 1), " ");
-            EXPECT_EQ(Marks(row.stem), 1);
-            EXPECT_TRUE(row.stem.ends_with("。") || row.stem.ends_with("）")) << row.stem;
+            EXPECT_EQ(Marks(row.stem), ExpectedMarks(shape.section, number));
+            EXPECT_TRUE(row.stem.ends_with("。") || row.stem.ends_with("）") || row.stem.ends_with(")")) << row.stem;
 
             with_blank += row.options[0].substr(3, 1) == " ";
-            bool given_trailing = shape.section == "创建并编辑文档" && number == 6;
-            for (std::string_view option : row.options)
-                EXPECT_EQ(option.ends_with(" "), given_trailing) << option;
+            std::set<std::string_view> texts;
+            for (int option = 0; option < 4; ++option) {
+                std::string_view text = row.options[static_cast<size_t>(option)];
+                EXPECT_EQ(TrailingOf(text), ExpectedTrailing(shape.section, number, option)) << text;
+                EXPECT_TRUE(texts.insert(TrimTrailing(text)).second) << "options differ by more than blanks";
+            }
 
             bool steps = shape.section == "创建并编辑文档" && number == 10;
             EXPECT_EQ(row.analysis.find("\r\n") != std::string_view::npos, steps);
             EXPECT_TRUE(row.analysis.ends_with("。") || row.analysis.ends_with(".")) << row.analysis;
         }
         EXPECT_EQ(with_blank, shape.with_blank) << shape.section;
+    }
+}
+
+TEST(DrillBankInternetWord, the_sections_share_their_marks_between_the_kinds)
+{
+    int by_kind[std::size(kMarkKinds)] = {};
+    for (const SectionShape& shape : kSections) {
+        const DrillSection& section = Section(shape);
+        for (const DrillRow& row : section.rows)
+            for (size_t kind = 0; kind < std::size(kMarkKinds); ++kind)
+                by_kind[kind] += Count(row.stem, kMarkKinds[kind]);
+    }
+    // 91 stems with one mark, one with two, one with three.
+    EXPECT_EQ(by_kind[0], 85) << "（）";
+    EXPECT_EQ(by_kind[1], 10) << "（  ）";
+    EXPECT_EQ(by_kind[2], 0) << "（ ）";
+    EXPECT_EQ(by_kind[3] + by_kind[4], 1) << "half-width";
+
+    // The options of a stem with several marks fill every one of them.
+    for (const MultiMark& multi : kMultiMarks) {
+        for (const DrillSection& section : DrillSections()) {
+            if (section.section != multi.section)
+                continue;
+            for (std::string_view option : DrillQuestion(section, multi.number).options)
+                EXPECT_EQ(Count(option, "，"), multi.marks - 1) << option;
+        }
     }
 }
 
