@@ -11,13 +11,14 @@ extern const ExamChoiceSet kExamChoiceSet2;
 extern const ExamChoiceSet kExamChoiceSet3;
 extern const ExamChoiceSet kExamChoiceSet4;
 extern const ExamChoiceSet kExamChoiceSet5;
+extern const ExamChoiceSet kExamChoiceSet6;
 extern const ExamChoiceSet kExamChoiceSet7;
 extern const ExamChoiceSet kExamChoiceSet8;
 
 namespace {
 
-constexpr std::array<const ExamChoiceSet*, 7> kSets
-    = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3, &kExamChoiceSet4, &kExamChoiceSet5, &kExamChoiceSet7, &kExamChoiceSet8};
+constexpr std::array<const ExamChoiceSet*, 8> kSets
+    = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3, &kExamChoiceSet4, &kExamChoiceSet5, &kExamChoiceSet6, &kExamChoiceSet7, &kExamChoiceSet8};
 
 }  // namespace
 
