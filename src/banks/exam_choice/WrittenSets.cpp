@@ -15,11 +15,12 @@ extern const ExamChoiceSet kExamChoiceSet6;
 extern const ExamChoiceSet kExamChoiceSet7;
 extern const ExamChoiceSet kExamChoiceSet8;
 extern const ExamChoiceSet kExamChoiceSet9;
+extern const ExamChoiceSet kExamChoiceSet10;
 
 namespace {
 
-constexpr std::array<const ExamChoiceSet*, 9> kSets
-    = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3, &kExamChoiceSet4, &kExamChoiceSet5, &kExamChoiceSet6, &kExamChoiceSet7, &kExamChoiceSet8, &kExamChoiceSet9};
+constexpr std::array<const ExamChoiceSet*, 10> kSets
+    = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3, &kExamChoiceSet4, &kExamChoiceSet5, &kExamChoiceSet6, &kExamChoiceSet7, &kExamChoiceSet8, &kExamChoiceSet9, &kExamChoiceSet10};
 
 }  // namespace
 
