@@ -16,11 +16,12 @@ extern const ExamChoiceSet kExamChoiceSet7;
 extern const ExamChoiceSet kExamChoiceSet8;
 extern const ExamChoiceSet kExamChoiceSet9;
 extern const ExamChoiceSet kExamChoiceSet10;
+extern const ExamChoiceSet kExamChoiceSet11;
 
 namespace {
 
-constexpr std::array<const ExamChoiceSet*, 10> kSets
-    = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3, &kExamChoiceSet4, &kExamChoiceSet5, &kExamChoiceSet6, &kExamChoiceSet7, &kExamChoiceSet8, &kExamChoiceSet9, &kExamChoiceSet10};
+constexpr std::array<const ExamChoiceSet*, 11> kSets
+    = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3, &kExamChoiceSet4, &kExamChoiceSet5, &kExamChoiceSet6, &kExamChoiceSet7, &kExamChoiceSet8, &kExamChoiceSet9, &kExamChoiceSet10, &kExamChoiceSet11};
 
 }  // namespace
 
