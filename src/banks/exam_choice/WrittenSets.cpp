@@ -18,11 +18,12 @@ extern const ExamChoiceSet kExamChoiceSet9;
 extern const ExamChoiceSet kExamChoiceSet10;
 extern const ExamChoiceSet kExamChoiceSet11;
 extern const ExamChoiceSet kExamChoiceSet12;
+extern const ExamChoiceSet kExamChoiceSet13;
 
 namespace {
 
-constexpr std::array<const ExamChoiceSet*, 12> kSets
-    = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3, &kExamChoiceSet4, &kExamChoiceSet5, &kExamChoiceSet6, &kExamChoiceSet7, &kExamChoiceSet8, &kExamChoiceSet9, &kExamChoiceSet10, &kExamChoiceSet11, &kExamChoiceSet12};
+constexpr std::array<const ExamChoiceSet*, 13> kSets
+    = {&kExamChoiceSet1, &kExamChoiceSet2, &kExamChoiceSet3, &kExamChoiceSet4, &kExamChoiceSet5, &kExamChoiceSet6, &kExamChoiceSet7, &kExamChoiceSet8, &kExamChoiceSet9, &kExamChoiceSet10, &kExamChoiceSet11, &kExamChoiceSet12, &kExamChoiceSet13};
 
 }  // namespace
 
