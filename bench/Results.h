@@ -17,6 +17,8 @@ struct Results {
     // Mean time per call of each bank lookup, by benchmark name.
     std::map<std::string, double> bank_calls;
     std::vector<std::string> bank_order;
+    // The exam's whole countdown on the virtual clock, one entry per run.
+    std::vector<double> countdown;
 };
 
 Results& TheResults();
@@ -31,5 +33,6 @@ double Worst(const std::vector<double>& values);
 
 void RegisterHandoverBenchmarks();
 void RegisterBankBenchmarks();
+void RegisterExamClockBenchmarks();
 
 }  // namespace boxi::bench

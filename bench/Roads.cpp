@@ -6,6 +6,8 @@
 
 #include "app/App.h"
 #include "banks/CaseBank.h"
+#include "platform/FakePlatform.h"
+#include "platform/LinuxPlatform.h"
 
 namespace boxi::bench {
 namespace {
@@ -63,7 +65,144 @@ void ReopenUnitTest(App& app)
     Rt(app).Click(app.form60.Command10);
 }
 
+void ToSetChooser(App& app)
+{
+    ToChooser(app);
+    Rt(app).Click(app.form10.Command3);
+}
+
+// The Access practice on the set with the longest written question.
+void ToPractice(App& app)
+{
+    ToSetChooser(app);
+    Rt(app).Select(app.access_set_chooser.List1, 21);
+    Rt(app).Click(app.access_set_chooser.Command1);
+}
+
+void BackToPractice(App& app)
+{
+    Rt(app).Click(app.form10.Command3);
+    Rt(app).Click(app.access_set_chooser.Command1);
+}
+
+// Each type in turn, never the one already marked, and every other time
+// the basic type, whose text is written for the set: each click changes the
+// text on screen.
+void ChooseType(App& app, int round)
+{
+    ui::CommandButton* buttons[] = {&app.form36.Command2, &app.form36.Command1, &app.form36.Command3,
+                                    &app.form36.Command1};
+    Rt(app).Click(*buttons[round % 4]);
+}
+
 void Nothing(App&) {}
+
+// The exam road: from the portal's exam picture to the rules page.
+void ToExamStart(App& app) { Rt(app).Click(app.form8.Image2); }
+
+void ToModeChoice(App& app)
+{
+    ToExamStart(app);
+    Rt(app).Click(app.form59.Command4);
+}
+
+void ToLogin(App& app)
+{
+    ToModeChoice(app);
+    Rt(app).Click(app.form43.Option1(1));
+    Rt(app).Click(app.form43.Command4);
+}
+
+// The login's confirmation box is answered Yes; in the program itself the
+// bench answers it at once instead of waiting for a click.
+void AnswerYes(App& app)
+{
+    if (auto* linux_platform = dynamic_cast<platform::LinuxPlatform*>(&app.platform()))
+        linux_platform->on_message_box = [](const platform::MessageBoxRequest&) { return platform::MsgAnswer::Yes; };
+}
+
+void ToConfirmation(App& app)
+{
+    ToLogin(app);
+    AnswerYes(app);
+    Rt(app).Click(app.form12.Image5);
+}
+
+void ToRules(App& app)
+{
+    ToConfirmation(app);
+    Rt(app).Click(app.form13.Image4);
+}
+
+// A drawn set with choice questions, and "已阅读" ticked.
+void ReadyToStart(App& app)
+{
+    Rt(app).Run([&app] { app.form10.SetCurrentSetName("第3套"); });
+    if (app.form14.Check1.peek().value == 0)
+        Rt(app).Click(app.form14.Check1);
+}
+
+// From the task window of an exam back to a fresh rules page: chooser,
+// course menu, portal, exam start, the mode choice kept in exam mode.
+void BackToRules(App& app)
+{
+    Rt(app).Click(app.form16.Command8);
+    Rt(app).Click(app.form10.Command1);
+    Rt(app).Click(app.form60.Command7);
+    ToExamStart(app);
+    Rt(app).Click(app.form59.Command4);
+    Rt(app).Click(app.form43.Command4);
+    Rt(app).Click(app.form12.Image5);
+    Rt(app).Click(app.form13.Image4);
+}
+
+// Exam mode again from the mode choice, through the login and the
+// confirmation to the rules page, ticked, and the start.
+void ExamAgainFromModeChoice(App& app)
+{
+    Rt(app).Click(app.form43.Option1(1));
+    Rt(app).Click(app.form43.Command4);
+    Rt(app).Click(app.form12.Image5);
+    Rt(app).Click(app.form13.Image4);
+    ReadyToStart(app);
+    Rt(app).Click(app.form14.Image3);
+}
+
+void ToExam(App& app)
+{
+    ToRules(app);
+    ReadyToStart(app);
+    Rt(app).Click(app.form14.Image3);
+}
+
+void ToProgressPage(App& app)
+{
+    ToExam(app);
+    Rt(app).Click(app.form42.Label8);
+}
+
+void ToReview(App& app)
+{
+    ToProgressPage(app);
+    Rt(app).Click(app.form15.Command1);
+}
+
+// From the review out to the mode choice, into a fresh exam and its page.
+void ProgressPageAgainFromReview(App& app)
+{
+    Rt(app).Click(app.form1.Command1);
+    ExamAgainFromModeChoice(app);
+    Rt(app).Click(app.form42.Label8);
+}
+
+// The handovers run on the recording platform: its clock moves only here.
+void WaitOnVirtualClock(App& app, std::int64_t ms)
+{
+    if (auto* fake = dynamic_cast<platform::FakePlatform*>(&app.platform())) {
+        fake->now_ms += ms;
+        Rt(app).FireDueTimers(fake->now_ms);
+    }
+}
 
 // Each chapter in turn, never the one already chosen.
 void ChooseChapter(App& app, int round) { Rt(app).Select(app.form2.List1, (round + 1) % 6); }
@@ -80,7 +219,7 @@ ui::Window& Win(App& app)
     return app.*Member;
 }
 
-const std::array<Handover, 21> kHandovers = {{
+const std::array<Handover, 39> kHandovers = {{
     {"portal -> course menu", Nothing, nullptr, [](App& app, int) { ToMenu(app); }, Win<&App::form60>,
      [](App& app) { Rt(app).Click(app.form60.Command7); }},
     {"course menu -> chapter study", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command2); },
@@ -124,9 +263,66 @@ const std::array<Handover, 21> kHandovers = {{
      [](App& app) { Rt(app).Click(app.form4.cmd(0)); }},
     {"unit test -> course menu", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.Command2); },
      Win<&App::form60>, [](App& app) { Rt(app).Click(app.form60.Command10); }},
+    {"portal -> exam start", Nothing, nullptr, [](App& app, int) { ToExamStart(app); }, Win<&App::form59>,
+     [](App& app) { Rt(app).CloseByTitleBar(app.form59); }},
+    {"exam start -> syllabus", ToExamStart, nullptr, [](App& app, int) { Rt(app).Click(app.form59.Command1); },
+     Win<&App::form26>, [](App& app) { Rt(app).CloseByTitleBar(app.form26); }},
+    {"exam start -> mode choice", ToExamStart, nullptr, [](App& app, int) { Rt(app).Click(app.form59.Command4); },
+     Win<&App::form43>,
+     [](App& app) {
+         Rt(app).CloseByTitleBar(app.form43);
+         ToExamStart(app);
+     }},
+    {"mode choice -> login (exam mode)", ToModeChoice, [](App& app, int) { Rt(app).Click(app.form43.Option1(1)); },
+     [](App& app, int) { Rt(app).Click(app.form43.Command4); }, Win<&App::form12>,
+     [](App& app) { Rt(app).Click(app.form12.Image4); }},
+    {"login -> confirmation", ToLogin, nullptr, [](App& app, int) { Rt(app).Click(app.form12.Image5); },
+     Win<&App::form13>, [](App& app) { Rt(app).Click(app.form13.Image3); }},
+    {"confirmation -> rules page", ToConfirmation, nullptr, [](App& app, int) { Rt(app).Click(app.form13.Image4); },
+     Win<&App::form14>,
+     [](App& app) {
+         Rt(app).Click(app.form14.Image4);
+         Rt(app).Click(app.form43.Command4);
+         Rt(app).Click(app.form12.Image5);
+     }},
+    {"rules page -> task window (exam start)", ToRules, [](App& app, int) { ReadyToStart(app); },
+     [](App& app, int) { Rt(app).Click(app.form14.Image3); }, Win<&App::form16>, BackToRules},
+    {"case chooser -> set chooser", ToChooser, nullptr, [](App& app, int) { Rt(app).Click(app.form10.Command3); },
+     Win<&App::access_set_chooser>, [](App& app) { Rt(app).Click(app.access_set_chooser.Command2); }},
+    {"set chooser -> practice", ToSetChooser,
+     [](App& app, int round) { Rt(app).Select(app.access_set_chooser.List1, round % 26); },
+     [](App& app, int) { Rt(app).Click(app.access_set_chooser.Command1); }, Win<&App::form36>,
+     [](App& app) { Rt(app).Click(app.form36.Command5); Rt(app).Click(app.form10.Command3); }},
+    {"practice: type button", ToPractice, nullptr, ChooseType, Win<&App::form36>, nullptr},
+    {"practice -> reference answer", ToPractice, nullptr, [](App& app, int) { Rt(app).Click(app.form36.Command4); },
+     Win<&App::form51>, [](App& app) { Rt(app).CloseByTitleBar(app.form51); }},
+    {"practice -> notes", ToPractice, nullptr, [](App& app, int) { Rt(app).Choose(app.form36.KSGY); },
+     Win<&App::form27>, [](App& app) { Rt(app).Click(app.form27.Command1); }},
+    {"practice -> case chooser", ToPractice, nullptr, [](App& app, int) { Rt(app).Click(app.form36.Command5); },
+     Win<&App::form10>, BackToPractice},
+    {"toolbar: hide or show the task", ToExam, nullptr, [](App& app, int) { Rt(app).Click(app.form42.Label6); },
+     Win<&App::form42>, nullptr},
+    {"toolbar: submit -> progress page", ToExam, nullptr, [](App& app, int) { Rt(app).Click(app.form42.Label8); },
+     Win<&App::form15>, [](App& app) { Rt(app).Click(app.form15.Command2); }},
+    {"progress page: confirm -> review", ToProgressPage, nullptr,
+     [](App& app, int) { Rt(app).Click(app.form15.Command1); }, Win<&App::form1>, ProgressPageAgainFromReview},
+    {"review: exit -> mode choice", ToReview, nullptr, [](App& app, int) { Rt(app).Click(app.form1.Command1); },
+     Win<&App::form43>,
+     [](App& app) {
+         ExamAgainFromModeChoice(app);
+         Rt(app).Click(app.form42.Label8);
+         Rt(app).Click(app.form15.Command1);
+     }},
+    {"submission lock: password -> review", ToProgressPage,
+     [](App& app, int) {
+         Rt(app).Click(app.form15.Command3);
+         WaitOnVirtualClock(app, 5000);
+         Rt(app).Type(app.form46.Text1, "58143");
+     },
+     [](App& app, int) { Rt(app).Click(app.form46.Command1); }, Win<&App::form1>, ProgressPageAgainFromReview},
 }};
 
-const std::array<WalkStep, 18> kWalk = {{
+const std::array<WalkStep, 31> kWalk = {{
     {"portal -> course menu", nullptr, ToMenu, Win<&App::form60>},
     {"course menu -> chapter study", nullptr, [](App& app) { Rt(app).Click(app.form60.Command2); }, Win<&App::form2>},
     {"choose a chapter (outline)", nullptr, [](App& app) { Rt(app).Select(app.form2.List1, kLongestChapter); },
@@ -154,6 +350,26 @@ const std::array<WalkStep, 18> kWalk = {{
     {"sheet -> unit test", nullptr, [](App& app) { Rt(app).Click(app.form3.Command5); }, Win<&App::form4>},
     {"choose a unit", nullptr, [](App& app) { Rt(app).Select(app.form4.Combo1, 3); }, Win<&App::form4>},
     {"unit test -> course menu", nullptr, [](App& app) { Rt(app).Click(app.form4.Command2); }, Win<&App::form60>},
+    {"portal -> exam start",
+     [](App& app) { Rt(app).Click(app.form60.Command7); }, ToExamStart, Win<&App::form59>},
+    {"exam start -> syllabus", nullptr, [](App& app) { Rt(app).Click(app.form59.Command1); }, Win<&App::form26>},
+    {"exam start -> mode choice", [](App& app) { Rt(app).CloseByTitleBar(app.form26); },
+     [](App& app) { Rt(app).Click(app.form59.Command4); }, Win<&App::form43>},
+    {"mode choice -> login (exam mode)", [](App& app) { Rt(app).Click(app.form43.Option1(1)); },
+     [](App& app) { Rt(app).Click(app.form43.Command4); }, Win<&App::form12>},
+    {"login -> confirmation", AnswerYes, [](App& app) { Rt(app).Click(app.form12.Image5); }, Win<&App::form13>},
+    {"confirmation -> rules page", nullptr, [](App& app) { Rt(app).Click(app.form13.Image4); }, Win<&App::form14>},
+    {"rules page -> task window (exam start)", ReadyToStart, [](App& app) { Rt(app).Click(app.form14.Image3); },
+     Win<&App::form16>},
+    {"case chooser -> set chooser",
+     [](App& app) { Rt(app).Click(app.form16.Command8); },
+     [](App& app) { Rt(app).Click(app.form10.Command3); }, Win<&App::access_set_chooser>},
+    {"set chooser -> practice", [](App& app) { Rt(app).Select(app.access_set_chooser.List1, 21); },
+     [](App& app) { Rt(app).Click(app.access_set_chooser.Command1); }, Win<&App::form36>},
+    {"practice: type button", nullptr, [](App& app) { Rt(app).Click(app.form36.Command3); }, Win<&App::form36>},
+    {"practice -> reference answer", nullptr, [](App& app) { Rt(app).Click(app.form36.Command4); }, Win<&App::form51>},
+    {"practice -> notes", nullptr, [](App& app) { Rt(app).Choose(app.form36.KSGY); }, Win<&App::form27>},
+    {"practice -> case chooser", nullptr, [](App& app) { Rt(app).Click(app.form36.Command5); }, Win<&App::form10>},
 }};
 
 }  // namespace

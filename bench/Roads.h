@@ -12,8 +12,8 @@ class Window;
 
 namespace boxi::bench {
 
-// One handover a learner makes on the chapter or case road or in the unit
-// test, as a row: how
+// One handover a learner makes on the chapter, case or exam road or in the
+// unit test, as a row: how
 // to reach the window it starts from (once, from a started program), what
 // to set before each time (the chapter, the case name), the click itself,
 // the window that must be on screen after it, and the way back to the start.
@@ -26,7 +26,7 @@ struct Handover {
     void (*back)(App& app);  // may be null: the step can be taken again as it is
 };
 
-// Both roads in the order a learner walks them, the way back included.
+// The roads in the order a learner walks them, the way back included.
 std::span<const Handover> Handovers();
 
 // One step of the walk that opens every window once: the handover of that
@@ -41,7 +41,10 @@ struct WalkStep {
 
 // From the painted portal through every window, each handover taken for
 // the first time: the chapter road to the steps window, back to the menu,
-// the case road to its steps, then the unit test and its sheet.
+// the case road to its steps, then the unit test and its sheet, back to the
+// portal, the exam road from the exam start window (and its syllabus) to the
+// exam's task window, and from there the Access practice by way of the case
+// chooser.
 std::span<const WalkStep> EveryWindowOnce();
 
 // The case names the bank holds, for the chooser to cycle through.

@@ -8,6 +8,7 @@
 #include "PaintProbe.h"
 #include "Results.h"
 #include "app/App.h"
+#include "banks/AccessBank.h"
 #include "banks/CaseBank.h"
 #include "banks/KnowledgeOutlines.h"
 #include "banks/OperationExercises.h"
@@ -107,6 +108,18 @@ void ChapterExercisesLoad(benchmark::State& state)
     }
 }
 
+void ComposeAccessQuestion(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(banks::ComposeOperationQuestion(banks::OperationType::Basic, "操作题（第22套）"));
+}
+
+void ComposeAccessAnswer(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(banks::ComposeReferenceAnswer(banks::OperationType::Comprehensive, "操作题（第13套）"));
+}
+
 void Register(const std::string& name, void (*fn)(benchmark::State&))
 {
     benchmark::RegisterBenchmark(name.c_str(), fn);
@@ -130,6 +143,8 @@ void RegisterBankBenchmarks()
     Register("KnowledgeOutlineLines+JoinCrLf", OutlineJoined);
     Register("OperationExercises lookup 351", OperationExerciseLookup);
     Register("LoadChapterExercises chapter 4", ChapterExercisesLoad);
+    Register("ComposeOperationQuestion basic 22", ComposeAccessQuestion);
+    Register("ComposeReferenceAnswer comprehensive 13", ComposeAccessAnswer);
 }
 
 }  // namespace boxi::bench

@@ -23,7 +23,10 @@ namespace {
 
 void AnswerEveryBox(platform::FakePlatform& fake)
 {
-    fake.box_answerer = [](const platform::MessageBoxRequest&) { return platform::MsgAnswer::Ok; };
+    // Yes to the login's confirmation, OK to everything else.
+    fake.box_answerer = [](const platform::MessageBoxRequest& request) {
+        return request.buttons == platform::MsgButtons::YesNo ? platform::MsgAnswer::Yes : platform::MsgAnswer::Ok;
+    };
 }
 
 // The visible window the learner sees in front.

@@ -105,6 +105,7 @@ int main(int argc, char** argv)
     std::fprintf(stderr, "handovers and bank lookups...\n");
     RegisterHandoverBenchmarks();
     RegisterBankBenchmarks();
+    RegisterExamClockBenchmarks();
     Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
     benchmark::Shutdown();

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "access_practice/ExamineeFolder.h"
 #include "platform/LinuxPlatform.h"
 
 namespace boxi::testing {
@@ -175,6 +176,30 @@ TEST_F(LinuxPlatformTest, folders_are_created_one_level_at_a_time_and_the_workin
     EXPECT_EQ(adapter->current_folder_c(), "c:\\wexam\\29010001");
     EXPECT_FALSE(adapter->ChangeCurrentFolder("c:\\nowhere").ok);
     EXPECT_EQ(fs::current_path(), working);
+}
+
+TEST_F(LinuxPlatformTest, on_a_fresh_machine_the_first_preparation_makes_drive_c_and_both_folders)
+{
+    fs::remove_all(root / "drive_c");
+    EXPECT_EQ(PrepareExamineeFolder(*adapter), std::nullopt);
+    EXPECT_TRUE(fs::is_directory(root / "drive_c" / "wexam" / "29010001"));
+    EXPECT_EQ(adapter->current_folder_c(), "c:\\wexam\\29010001");
+    EXPECT_TRUE(failures.empty());
+}
+
+TEST_F(LinuxPlatformTest, the_preparation_uses_a_parent_of_another_case_and_reports_a_file_in_its_place)
+{
+    EXPECT_EQ(PrepareExamineeFolder(*adapter), std::nullopt);
+    EXPECT_TRUE(fs::is_directory(root / "drive_c" / "Wexam" / "29010001"));
+    EXPECT_FALSE(fs::exists(root / "drive_c" / "wexam"));
+    EXPECT_EQ(PrepareExamineeFolder(*adapter), std::nullopt);  // both there now
+
+    fs::remove_all(root / "drive_c" / "Wexam");
+    { std::ofstream file(root / "drive_c" / "wexam"); }
+    auto failure = PrepareExamineeFolder(*adapter);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("c:\\wexam"), std::string::npos) << *failure;
+    EXPECT_TRUE(fs::is_regular_file(root / "drive_c" / "wexam"));
 }
 
 TEST_F(LinuxPlatformTest, every_notice_says_what_to_do_in_one_or_two_lines)

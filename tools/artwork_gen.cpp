@@ -55,8 +55,10 @@ int main(int argc, char** argv)
                 boxi::desktop::PaintArtwork(painter, QRect(0, 0, width, height), key);
             }
             // Scale 1 is stored as it is, so the first paint needs no
-            // unpacking; scale 2, only for high-density screens, packed.
-            const bool packed = scale != 1;
+            // unpacking; scale 2, only for high-density screens, packed, and
+            // so are whole-window pictures, whose raw pixels would swell the
+            // source by megabytes.
+            const bool packed = scale != 1 || width * height > 200000;
             QByteArray bytes(reinterpret_cast<const char*>(image.constBits()), static_cast<qsizetype>(image.sizeInBytes()));
             if (packed)
                 bytes = qCompress(bytes, 9);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QPixmap>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -43,6 +44,70 @@ private:
     int failures_ = 0;
 };
 
+// Moves the virtual clock on by `ms`, delivering every tick on the way.
+void Advance(boxi::App& app, boxi::platform::FakePlatform& platform, std::int64_t ms)
+{
+    auto& rt = app.runtime();
+    const std::int64_t target = platform.now_ms + ms;
+    for (auto due = rt.NextTimerDue(); due && *due <= target && !rt.ended(); due = rt.NextTimerDue()) {
+        platform.now_ms = std::max(platform.now_ms, *due);
+        rt.FireDueTimers(platform.now_ms);
+    }
+    platform.now_ms = target;
+}
+
+// From the ticked rules page through an exam on the virtual clock to its
+// review, then the written-exam draw.
+void ShootTimedExam(boxi::App& app, boxi::platform::FakePlatform& platform, Shooter& shoot)
+{
+    auto& rt = app.runtime();
+    rt.Run([&] { app.form10.SetCurrentSetName("第3套"); });
+    rt.Click(app.form14.Image3);
+    shoot.Shot(app.form42, "start");
+    Advance(app, platform, 63000);
+    shoot.Shot(app.form42, "63s");
+    rt.Run([&] {
+        for (int k : {1, 2, 3, 5, 8, 13})
+            app.form15.MarkProgressCell(k);
+    });
+    rt.Click(app.form42.Label8);
+    shoot.Shot(app.form15, "counted");
+    rt.Click(app.form15.Command2);
+    Advance(app, platform, 115 * 63000 - 63000);
+    shoot.Shot(app.form17, "");
+    shoot.Shot(app.form42, "alarm");
+    rt.Click(app.form17.Command1);
+    Advance(app, platform, 4 * 63000);
+    shoot.Shot(app.form42, "time-up");
+    shoot.Shot(app.form15, "time-up");
+    rt.Click(app.form15.Command2);
+    Advance(app, platform, 63000);
+    shoot.Shot(app.form42, "below-zero");
+    rt.Run([&] { app.form18.Show(); });
+    shoot.Shot(app.form18, "");
+    rt.Click(app.form18.Command1);
+
+    rt.Click(app.form42.Label8);
+    rt.Click(app.form15.Command3);
+    shoot.Shot(app.form46, "processing");
+    Advance(app, platform, 5000);
+    rt.Type(app.form46.Text1, "581");
+    shoot.Shot(app.form46, "asking");
+    rt.Type(app.form46.Text1, "58143");
+    rt.Click(app.form46.Command1);
+    shoot.Shot(app.form1, "item1");
+    rt.Click(app.form1.Label3(12));
+    shoot.Shot(app.form1, "row12");
+    rt.Click(app.form1.Command1);
+
+    rt.Click(app.form43.Command1);
+    shoot.Shot(app.form44, "");
+    rt.Click(app.form44.Command1);
+    shoot.Shot(app.form44, "waiting");
+    Advance(app, platform, 8000);
+    shoot.Shot(app.form45, "");
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -53,7 +118,10 @@ int main(int argc, char** argv)
     dir.mkpath(QStringLiteral("."));
 
     boxi::platform::FakePlatform platform;
-    platform.box_answerer = [](const boxi::platform::MessageBoxRequest&) { return boxi::platform::MsgAnswer::Ok; };
+    platform.box_answerer = [](const boxi::platform::MessageBoxRequest& request) {
+        return request.buttons == boxi::platform::MsgButtons::YesNo ? boxi::platform::MsgAnswer::Yes
+                                                                    : boxi::platform::MsgAnswer::Ok;
+    };
     boxi::App app(platform);
     boxi::desktop::Renderer renderer(app.runtime());
     Shooter shoot(app, renderer, dir);
@@ -96,6 +164,20 @@ int main(int argc, char** argv)
         rt.Click(app.form16.Command8);
     }
 
+    rt.Click(app.form10.Command3);
+    shoot.Shot(app.access_set_chooser, "");
+    rt.Select(app.access_set_chooser.List1, 21);
+    rt.Click(app.access_set_chooser.Command1);
+    shoot.Shot(app.form36, "basic22");
+    rt.Run([&] { app.form10.SetCurrentSetName("操作题（第13套）"); });
+    rt.Click(app.form36.Command3);
+    rt.Click(app.form36.Command4);
+    shoot.Shot(app.form51, "comprehensive13");
+    rt.Choose(app.form36.KSGY);
+    shoot.Shot(app.form27, "");
+    rt.Click(app.form27.Command1);
+    rt.Click(app.form36.Command1);
+    rt.Click(app.form36.Command5);
     rt.Click(app.form10.Command1);
     shoot.Shot(app.form60, "back");
     rt.Click(app.form60.Command10);
@@ -121,5 +203,28 @@ int main(int argc, char** argv)
     shoot.Shot(app.form3, "database21");
     rt.Click(app.form3.Command5);
     rt.Click(app.form4.Command2);
+
+    // The exam entry: start window, syllabus, mode choice in both modes,
+    // login, confirmation, rules page unticked and ticked.
+    rt.Click(app.form60.Command9);
+    shoot.Shot(app.form26, "");
+    rt.CloseByTitleBar(app.form26);
+    rt.Click(app.form60.Command7);
+    rt.Click(app.form8.Image2);
+    shoot.Shot(app.form59, "");
+    rt.Click(app.form59.Command4);
+    shoot.Shot(app.form43, "training");
+    rt.Click(app.form43.Option1(1));
+    shoot.Shot(app.form43, "exam");
+    rt.Click(app.form43.Command4);
+    shoot.Shot(app.form12, "");
+    platform.AnswerNextBox(boxi::platform::MsgAnswer::Yes);
+    rt.Click(app.form12.Image5);
+    shoot.Shot(app.form13, "");
+    rt.Click(app.form13.Image4);
+    shoot.Shot(app.form14, "unticked");
+    rt.Click(app.form14.Check1);
+    shoot.Shot(app.form14, "ticked");
+    ShootTimedExam(app, platform, shoot);
     return shoot.failures() == 0 ? 0 : 1;
 }

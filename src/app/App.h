@@ -1,10 +1,28 @@
 #pragma once
 
+#include "access_practice/AccessSetChooser.h"
+#include "access_practice/Form27.h"
+#include "access_practice/Form36.h"
+#include "access_practice/Form51.h"
 #include "cases/Form10.h"
 #include "cases/Form16.h"
 #include "cases/Form31.h"
 #include "cases/SetLoading.h"
 #include "common/Module1.h"
+#include "exam/Form1.h"
+#include "exam/Form12.h"
+#include "exam/Form13.h"
+#include "exam/Form14.h"
+#include "exam/Form15.h"
+#include "exam/Form17.h"
+#include "exam/Form18.h"
+#include "exam/Form26.h"
+#include "exam/Form42.h"
+#include "exam/Form43.h"
+#include "exam/Form44.h"
+#include "exam/Form45.h"
+#include "exam/Form46.h"
+#include "exam/Form59.h"
 #include "platform/Platform.h"
 #include "shell/Form2.h"
 #include "shell/Form60.h"
@@ -51,8 +69,26 @@ public:
     Form10 form10{*this};
     Form16 form16{*this};
     Form31 form31{*this};
+    Form59 form59{*this};
+    Form43 form43{*this};
+    Form12 form12{*this};
+    Form13 form13{*this};
+    Form14 form14{*this};
+    Form26 form26{*this};
     Form4 form4{*this};
     Form3 form3{*this};
+    Form42 form42{*this};
+    Form17 form17{*this};
+    Form18 form18{*this};
+    Form15 form15{*this};
+    Form1 form1{*this};
+    Form46 form46{*this};
+    Form44 form44{*this};
+    Form45 form45{*this};
+    AccessSetChooser access_set_chooser{*this};
+    Form36 form36{*this};
+    Form51 form51{*this};
+    Form27 form27{*this};
 };
 
 }  // namespace boxi

@@ -30,6 +30,7 @@ Form10::Form10(App& app)
 {
     Command2.on_click = [this] { Command2_Click(); };
     Command1.on_click = [this] { Command1_Click(); };
+    Command3.on_click = [this] { Command3_Click(); };
 }
 
 void Form10::Form_Load()
@@ -54,5 +55,9 @@ void Form10::Command2_Click()
 }
 
 void Form10::Command1_Click() { SwapHandoverNextLast(*this, app_.form60); }
+
+// The Access practice reads the name this chooser holds, so the chooser is
+// only hidden under the set chooser, never unloaded.
+void Form10::Command3_Click() { StackHandover(*this, app_.access_set_chooser); }
 
 }  // namespace boxi

@@ -26,6 +26,7 @@ public:
     ui::CommandButton Command2{this, "Command2", {.caption = "确定", .font = {.size = 11, .bold = true}, .rect = {320, 34, 140, 40}, .tab_index = 1}, &Frame2};
     ui::LineControl Line3{this, "Line3", {.border_color = ui::Color::Rgb(0, 64, 128), .x1 = 16, .y1 = 390, .x2 = 664, .y2 = 390}};
     ui::CommandButton Command1{this, "Command1", {.caption = "返回", .font = {.size = 11}, .rect = {544, 358, 120, 26}, .tab_index = 2}};
+    ui::CommandButton Command3{this, "Command3", {.caption = "Access上机练习", .font = {.size = 11}, .rect = {384, 358, 148, 26}, .tab_index = 4}};
     ui::LineControl Line4{this, "Line4", {.border_color = ui::Color::Rgb(160, 176, 200), .x1 = 16, .y1 = 8, .x2 = 664, .y2 = 8}};
     ui::LineControl Line5{this, "Line5", {.border_color = ui::Color::Rgb(160, 176, 200), .x1 = 16, .y1 = 396, .x2 = 664, .y2 = 396}};
 
@@ -39,6 +40,7 @@ protected:
 private:
     void Command2_Click();
     void Command1_Click();
+    void Command3_Click();
 
     App& app_;
 };

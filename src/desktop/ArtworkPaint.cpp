@@ -6,7 +6,9 @@
 #include <QLinearGradient>
 #include <QPainterPath>
 
+#include "desktop/ExamArtwork.h"
 #include "desktop/Fonts.h"
+#include "desktop/TimedExamArtwork.h"
 
 namespace boxi::desktop {
 namespace {
@@ -112,8 +114,12 @@ void PaintArtwork(QPainter& painter, const QRect& area, const std::string& key)
         PaintPortalTitle(painter, area);
     else if (key == "portal.enter")
         PaintButtonFace(painter, area, QString::fromUtf8("进入课程  ▶"), QColor(64, 170, 96), QColor(33, 115, 70));
+    else if (key == "portal.exam")
+        PaintButtonFace(painter, area, QString::fromUtf8("模拟考试  ▶"), QColor(64, 170, 96), QColor(33, 115, 70));
     else if (key == "menu.art")
         PaintMenuArt(painter, area);
+    else if (!PaintExamArtwork(painter, area, key))
+        PaintTimedExamArtwork(painter, area, key);
     painter.restore();
 }
 

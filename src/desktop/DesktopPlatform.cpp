@@ -21,11 +21,38 @@ namespace {
 using platform::MsgAnswer;
 using platform::MsgButtons;
 
+// What the box shows of a text: a learner's input may be a megabyte on one
+// line or thousands of lines, and the box must stay on screen with its
+// buttons in reach. Long lines and many lines are cut for display only.
+QString ShownText(const std::string& text)
+{
+    constexpr qsizetype kLineLength = 120;
+    constexpr qsizetype kLines = 24;
+    const QString ellipsis = QString::fromUtf8("……");
+    QStringList lines = QString::fromStdString(text).split(QChar('\n'));
+    if (lines.size() > kLines) {
+        lines = lines.mid(0, kLines);
+        lines.back() += ellipsis;
+    }
+    for (QString& line : lines) {
+        line.remove(QChar('\r'));
+        if (line.size() > kLineLength)
+            line = line.left(kLineLength) + ellipsis;
+    }
+    return lines.join(QChar('\n'));
+}
+
+}  // namespace
+
+QString ShownMessageText(const std::string& text) { return ShownText(text); }
+
+namespace {
+
 MsgAnswer ShowMessageBox(const platform::MessageBoxRequest& request, QWidget* parent)
 {
     QMessageBox box(parent);
     box.setWindowTitle(QString::fromStdString(request.title));
-    box.setText(QString::fromStdString(request.text));
+    box.setText(ShownText(request.text));
     box.setTextFormat(Qt::PlainText);
     box.setIcon(request.icon == platform::MsgIcon::Question      ? QMessageBox::Question
                 : request.icon == platform::MsgIcon::Exclamation ? QMessageBox::Warning

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <string>
 
 class QMessageBox;
@@ -16,6 +18,10 @@ class Renderer;
 // above every window, pop-up menus at the pointer, failure notices and the
 // end of the program.
 void ConnectDesktop(platform::LinuxPlatform& platform, Renderer& renderer);
+
+// The text a message box shows for `text`: very long lines and very many
+// lines cut short, so the box always fits on the screen.
+QString ShownMessageText(const std::string& text);
 
 // A notice of something the program could not open: a "确定" button, above
 // every window, closed only by the learner. It does not wait.

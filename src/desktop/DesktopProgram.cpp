@@ -21,6 +21,7 @@
 #include "banks/CaseBank.h"
 #include "banks/KnowledgeOutlines.h"
 #include "banks/OperationExercises.h"
+#include "banks/Syllabus.h"
 #include "desktop/DesktopPlatform.h"
 #include "desktop/Fonts.h"
 #include "ui/Control.h"
@@ -67,6 +68,7 @@ std::vector<QString> BankTexts()
             add(block);
         add(practical_case.texts.step_lines);
     }
+    add(banks::SyllabusLines());
     return texts;
 }
 
@@ -94,6 +96,8 @@ QString BankCharacters()
                 AddCharacters(characters, line);
         }
     }
+    for (std::string_view line : banks::SyllabusLines())
+        AddCharacters(characters, line);
     std::u32string all(characters.begin(), characters.end());
     return QString::fromUcs4(all.data(), static_cast<qsizetype>(all.size()));
 }

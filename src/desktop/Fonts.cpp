@@ -33,7 +33,11 @@ QFont ModelFont(const ui::Font& font)
     bool song = name == "宋体" || name == "SimSun" || name == "新宋体" || name == "NSimSun";
     QFont result(song ? MonospacedCjkFamily() : sans);
     // Points at 96 dpi, fixed in pixels so the layout keeps its proportions.
-    result.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0))));
+    // A Song face gets an even size: a Latin column is then a whole half of
+    // a Chinese character, and aligned tables stay aligned.
+    const double pixels = font.size * 96.0 / 72.0;
+    const long size = song ? 2 * std::lround(pixels / 2) : std::lround(pixels);
+    result.setPixelSize(std::max(1, static_cast<int>(size)));
     result.setBold(font.bold || name == "黑体");
     result.setStyleHint(song ? QFont::TypeWriter : QFont::SansSerif);
     return result;

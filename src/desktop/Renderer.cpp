@@ -98,8 +98,11 @@ void Renderer::RaiseNotices()
 
 void Renderer::ScheduleTimers()
 {
+    // While an operation runs (a message box waits) ticks are held, and the
+    // end of the operation schedules them; waking up meanwhile would only
+    // spin on ticks that cannot be delivered.
     auto due = runtime_.NextTimerDue();
-    if (!due || runtime_.ended()) {
+    if (!due || runtime_.ended() || runtime_.in_operation()) {
         timer_.stop();
         return;
     }

@@ -22,6 +22,7 @@
 #include <QWheelEvent>
 
 #include <functional>
+#include <limits>
 
 #include "desktop/Artwork.h"
 #include "desktop/Fonts.h"
@@ -355,6 +356,8 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
     Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint;
     if (props.border_style == ui::BorderStyle::None)
         flags = Qt::Window | Qt::FramelessWindowHint;
+    if (props.border_style == ui::BorderStyle::Sizable && props.max_button)
+        flags |= Qt::WindowMaximizeButtonHint;
     setWindowFlags(flags);
 
     BuildMenuBar();
@@ -362,7 +365,14 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
     client_->setObjectName("client");
     const int top = menu_bar_ ? menu_bar_->sizeHint().height() : 0;
     client_->setGeometry(0, top, props.client_width, props.client_height);
-    setFixedSize(props.client_width, props.client_height + top);
+    if (props.border_style == ui::BorderStyle::Sizable) {
+        // Resizing and maximising move no control: the client area only
+        // grows with the window, so its background fills what is new.
+        resize(props.client_width, props.client_height + top);
+        setMinimumSize(120, top + 40);
+    } else {
+        setFixedSize(props.client_width, props.client_height + top);
+    }
 
     for (ui::Control* control : window.controls()) {
         if (QWidget* widget = Create(*control)) {
@@ -470,6 +480,9 @@ QWidget* WindowView::Create(ui::Control& control)
             return widget;
         }
         auto* widget = new ModelTextBox<QLineEdit>(parent);
+        // A text box takes any length: the toolkit's default limit would cut
+        // a long entry short and send the cut text back at the next edit.
+        widget->setMaxLength(std::numeric_limits<int>::max());
         widget->guarded = static_cast<bool>(box.on_mouse_down);
         if (widget->guarded)
             widget->on_mouse_down = mouse;
@@ -617,9 +630,20 @@ void WindowView::SyncControl(ui::Control& control, QWidget* widget)
         auto* label = static_cast<ClickLabel*>(widget);
         label->flat_border = p.label_border == ui::LabelBorder::FlatSingle;
         label->setContentsMargins(label->flat_border ? QMargins(1, 1, 1, 1) : QMargins());
-        label->setText(ToWidget(p.caption));
-        label->update();
-        label->setAlignment(AlignmentOf(p.alignment) | Qt::AlignVCenter);
+        if (p.word_wrap) {
+            // A message of several lines, read from the top as a Windows
+            // label draws it, at the close line spacing of the Song faces:
+            // the stand-in font spaces its lines wider than the design allows.
+            label->setTextFormat(Qt::RichText);
+            label->setText(QStringLiteral("<div style=\"line-height:70%\">%1</div>")
+                               .arg(ToWidget(p.caption).toHtmlEscaped().replace(QChar('\n'), QStringLiteral("<br>"))));
+            label->update();
+            label->setAlignment(AlignmentOf(p.alignment) | Qt::AlignTop);
+        } else {
+            label->setText(ToWidget(p.caption));
+            label->update();
+            label->setAlignment(AlignmentOf(p.alignment) | Qt::AlignVCenter);
+        }
         label->setWordWrap(true);
         ApplyColors(label, p, p.back_style == ui::BackStyle::Opaque);
         widget->setGeometry(r.left, r.top, r.width, r.height);
@@ -671,6 +695,10 @@ void WindowView::SyncControl(ui::Control& control, QWidget* widget)
                 line->setText(text);
             line->setReadOnly(p.locked);
             line->setEchoMode(p.password_char.empty() ? QLineEdit::Normal : QLineEdit::Password);
+            // The model's mask character, not the style's bullet.
+            if (!p.password_char.empty())
+                line->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: %1; }")
+                                        .arg(QString::fromStdString(p.password_char).at(0).unicode()));
             line->setAlignment(AlignmentOf(p.alignment) | Qt::AlignVCenter);
         }
         widget->setGeometry(r.left, r.top, r.width, r.height);
@@ -761,6 +789,14 @@ void WindowView::SetTopmost()
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     if (shown)
         show();
+}
+
+void WindowView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const ui::WindowProps& props = window_.peek();
+    const int top = menu_bar_ ? menu_bar_->sizeHint().height() : 0;
+    client_->resize(std::max(props.client_width, width()), std::max(props.client_height, height() - top));
 }
 
 void WindowView::PlaceBeside(const QWidget* opener)

@@ -148,10 +148,17 @@ bool FakePlatform::FolderExists(const std::string& path)
     return !fail_folders && folders.count(FolderKey(path)) != 0;
 }
 
+void FakePlatform::FailFolderCall(FolderCall call, const std::string& path, std::string reason)
+{
+    folder_failures_[{call, FolderKey(path)}] = std::move(reason);
+}
+
 FolderResult FakePlatform::CreateFolder(const std::string& path)
 {
     Record("MkDir(" + Quoted(path) + ")");
     std::string key = FolderKey(path);
+    if (auto failure = folder_failures_.find({FolderCall::Create, key}); failure != folder_failures_.end())
+        return {false, failure->second};
     if (fail_folders)
         return {false, "无法创建文件夹 " + path + "：没有写入权限。"};
     if (folders.count(key))
@@ -166,6 +173,8 @@ FolderResult FakePlatform::ChangeCurrentFolder(const std::string& path)
 {
     Record("ChDir(" + Quoted(path) + ")");
     std::string key = FolderKey(path);
+    if (auto failure = folder_failures_.find({FolderCall::ChangeCurrent, key}); failure != folder_failures_.end())
+        return {false, failure->second};
     if (fail_folders || !folders.count(key))
         return {false, "无法进入文件夹 " + path + "：它不存在。"};
     current_folder_c = key == "c:" ? "c:\\" : key;

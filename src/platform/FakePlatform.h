@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -53,6 +54,10 @@ public:
     // Failure injection.
     bool fail_launches = false;
     bool fail_folders = false;
+    // Makes every `call` on `path` (compared as drive C: compares names)
+    // fail with `reason`, while other calls and paths go on working.
+    enum class FolderCall { Create, ChangeCurrent };
+    void FailFolderCall(FolderCall call, const std::string& path, std::string reason);
 
     // The folders of drive C: as they exist, lower case, without a trailing
     // backslash ("c:\wexam"); and the current folder of drive C:.
@@ -84,6 +89,7 @@ private:
     std::vector<MessageBoxRequest> boxes_;
     std::deque<int> popup_choices_;
     std::deque<double> rnd_values_;
+    std::map<std::pair<FolderCall, std::string>, std::string> folder_failures_;
     std::uint64_t rnd_state_ = 1;
     bool ended_ = false;
 };

@@ -397,22 +397,34 @@ double LinuxPlatform::Rnd()
     return static_cast<double>(random_() >> 11) / 9007199254740992.0;
 }
 
+// Drive C: always exists on Windows, so the folder that stands for it is
+// made before the first folder call: on a fresh machine C:\ can then be
+// made current and folders created in it.
+void LinuxPlatform::MakeDriveC()
+{
+    if (drive_c_made_)
+        return;
+    drive_c_made_ = true;
+    std::error_code ec;
+    fs::create_directories(drive_.drive_c(), ec);
+}
+
 bool LinuxPlatform::FolderExists(const std::string& path)
 {
+    MakeDriveC();
     auto mapped = drive_.Map(path);
     return mapped.error.empty() && mapped.exists;
 }
 
 FolderResult LinuxPlatform::CreateFolder(const std::string& path)
 {
+    MakeDriveC();
     auto mapped = drive_.Map(path);
     if (!mapped.error.empty())
         return {false, "无法创建文件夹“" + path + "”：" + mapped.error + "。"};
     if (mapped.exists)
         return {false, "无法创建文件夹“" + path + "”：它已经存在。"};
     std::error_code ec;
-    // Drive C: itself always exists here.
-    fs::create_directories(drive_.drive_c(), ec);
     auto parent = drive_.Map(path.substr(0, path.find_last_of('\\') == std::string::npos ? 0 : path.find_last_of('\\')));
     if (!parent.error.empty() || !parent.exists)
         return {false, "无法创建文件夹“" + path + "”：上一级文件夹不存在。"};
@@ -423,6 +435,7 @@ FolderResult LinuxPlatform::CreateFolder(const std::string& path)
 
 FolderResult LinuxPlatform::ChangeCurrentFolder(const std::string& path)
 {
+    MakeDriveC();
     auto mapped = drive_.Map(path);
     if (!mapped.error.empty())
         return {false, "无法进入文件夹“" + path + "”：" + mapped.error + "。"};

@@ -123,11 +123,13 @@ private:
 
     bool StartFirstAvailable(const std::vector<Launch>& candidates, const LaunchTexts& texts);
     void Fail(const std::string& message);
+    void MakeDriveC();
 
     std::vector<Watched> watched_;
 
     DriveMapper drive_;
     std::string current_folder_c_ = "c:\\";
+    bool drive_c_made_ = false;
     std::mt19937_64 random_;
 };
 

@@ -12,6 +12,7 @@ Form60::Form60(App& app)
     Command2.on_click = [this] { Command2_Click(); };
     Command4.on_click = [this] { Command4_Click(); };
     Command7.on_click = [this] { Command7_Click(); };
+    Command9.on_click = [this] { Command9_Click(); };
     Command10.on_click = [this] { Command10_Click(); };
     Label2.on_click = [this] { Label2_Click(); };
     Label5.on_click = [this] { Label5_Click(); };
@@ -23,6 +24,9 @@ void Form60::Command4_Click() { SwapHandoverNextFirst(*this, app_.form10); }
 
 void Form60::Command7_Click() { SwapHandoverNextFirst(*this, app_.form8); }
 
+void Form60::Command9_Click() { OpenSyllabus(); }
+
+void Form60::OpenSyllabus() { app_.form26.Show(); }
 void Form60::Command10_Click() { OpenUnitTests(); }
 
 void Form60::OpenUnitTests() { SwapHandoverNextFirst(*this, app_.form4); }

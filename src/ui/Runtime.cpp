@@ -129,7 +129,8 @@ bool Runtime::Choose(Menu& item)
 
 bool Runtime::CloseByTitleBar(Window& window)
 {
-    if (ended_ || depth_ > 0 || !window.is_visible())
+    // A window without a title bar has no close box to press.
+    if (ended_ || depth_ > 0 || !window.is_visible() || window.peek().border_style == BorderStyle::None)
         return false;
     Run([&] { window.CloseFromTitleBar(); });
     return true;

@@ -86,7 +86,7 @@ public:
     // The title-bar close box: unloads that window and nothing else. As after
     // any operation that hides or unloads the last visible window, the
     // program then ends, so that windows left loaded and hidden never keep
-    // an invisible program alive.
+    // an invisible program alive. A window without a title bar refuses.
     bool CloseByTitleBar(Window& window);
     bool CanReach(Control& control) const;
 

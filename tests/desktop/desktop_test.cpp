@@ -1,14 +1,20 @@
 // The desktop front end on the offscreen platform: the model drives the
 // widgets and the learner's input reaches the model.
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
 
+#include <ctime>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -176,6 +182,130 @@ TEST_F(DesktopTest, a_guarded_text_box_sends_its_right_press_to_the_model)
     QApplication::processEvents();
     EXPECT_EQ(fake.Entries("PopupMenu").size(), 1u);
     EXPECT_EQ(app.form9.Text1.text(), "steps");
+}
+
+TEST_F(DesktopTest, the_access_practice_has_its_menu_bar_a_monospaced_question_and_notes_that_fit)
+{
+    app.Start();
+    app.runtime().Run([&] {
+        app.form10.SetCurrentSetName("操作题（第22套）");
+        app.form36.Show();
+    });
+    QApplication::processEvents();
+    desktop::WindowView* view = renderer.ViewOf(app.form36);
+    ASSERT_NE(view, nullptr);
+    auto* bar = view->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    QStringList menus;
+    for (QAction* action : bar->actions())
+        menus << action->text();
+    // The mnemonics stay; the hidden pop-up menu is no menu of the bar.
+    EXPECT_EQ(menus, (QStringList{QString::fromUtf8("答题(&T)"), QString::fromUtf8("帮助（&H)")}));
+    QWidget* client = view->findChild<QWidget*>("client");
+    ASSERT_NE(client, nullptr);
+    EXPECT_GE(client->geometry().top(), bar->geometry().bottom());  // Line1 sits under the bar
+
+    // A Chinese character is two Latin columns, in bold too, so tables line up.
+    auto* question = Widget<QPlainTextEdit>(app.form36, "Text1");
+    ASSERT_NE(question, nullptr);
+    EXPECT_TRUE(question->font().bold());
+    QFontMetrics metrics(question->font());
+    EXPECT_EQ(metrics.horizontalAdvance(QString::fromUtf8("编")), 2 * metrics.horizontalAdvance(QStringLiteral("P")));
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral(" ")), metrics.horizontalAdvance(QStringLiteral("P")));
+
+    // Standard type buttons keep the button face; "试题分析" shows its own colour.
+    EXPECT_TRUE(Widget<QPushButton>(app.form36, "Command1")->styleSheet().isEmpty());
+    EXPECT_FALSE(Widget<QPushButton>(app.form36, "Command4")->styleSheet().isEmpty());
+
+    app.runtime().Choose(app.form36.KSGY);
+    auto* notes = Widget<QLabel>(app.form27, "Label1");
+    ASSERT_NE(notes, nullptr);
+    EXPECT_LE(notes->heightForWidth(notes->width()), notes->height()) << "the three notes are cut off: " << notes->width() << " wide";
+}
+
+TEST_F(DesktopTest, the_syllabus_window_resizes_and_maximises_with_its_text_box_in_place)
+{
+    app.Start();
+    app.runtime().Run([&] { app.form26.Show(); });
+    desktop::WindowView* view = renderer.ViewOf(app.form26);
+    ASSERT_NE(view, nullptr);
+    auto* box = Widget<QPlainTextEdit>(app.form26, "Text1");
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(view->minimumSize(), view->maximumSize());
+    EXPECT_TRUE(view->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(box->isReadOnly());
+    const QRect before = box->geometry();
+    view->resize(1000, 800);
+    QApplication::processEvents();
+    EXPECT_EQ(box->geometry(), before);
+    EXPECT_GE(view->findChild<QWidget*>("client")->width(), 1000);
+    view->resize(300, 200);
+    QApplication::processEvents();
+    EXPECT_EQ(box->geometry(), before);
+}
+
+TEST_F(DesktopTest, a_message_box_shows_a_huge_text_cut_short)
+{
+    const std::string typed(1 << 20, '4');
+    const QString shown = desktop::ShownMessageText("准考证号：" + typed + "不存在，退出登录系统吗？");
+    EXPECT_LT(shown.size(), 200);
+    EXPECT_TRUE(shown.startsWith(QString::fromUtf8("准考证号：4444")));
+    std::string many;
+    for (int i = 0; i < 5000; ++i)
+        many += "行\n";
+    EXPECT_LE(desktop::ShownMessageText(many).count(QChar('\n')), 30);
+    const std::string four_lines = "您输入的准考证号是：418203957614\n您的姓名是：模拟者\n您的身份证号是：******************\n请问是否正确？";
+    EXPECT_EQ(desktop::ShownMessageText(four_lines), QString::fromStdString(four_lines));
+}
+
+// Each click area lies on its pictured button: the picture inside the
+// area's edges is not the background just below it.
+TEST_F(DesktopTest, exam_click_areas_lie_over_the_pictured_buttons_and_the_check_box_shows_only_its_box)
+{
+    app.Start();
+    struct Area {
+        ui::Window* window;
+        ui::Image* picture;
+        ui::Control* area;
+    };
+    const Area areas[] = {
+        {&app.form12, &app.form12.Image1, &app.form12.Image5}, {&app.form12, &app.form12.Image1, &app.form12.Image4},
+        {&app.form13, &app.form13.Image1, &app.form13.Image4}, {&app.form13, &app.form13.Image1, &app.form13.Image3},
+        {&app.form13, &app.form13.Image1, &app.form13.Image2}, {&app.form14, &app.form14.Image1, &app.form14.Image3},
+        {&app.form14, &app.form14.Image1, &app.form14.Image4},
+    };
+    for (const Area& a : areas) {
+        SCOPED_TRACE(a.window->name() + "." + a.area->name());
+        const ui::Props& picture = a.picture->design();
+        QImage image = desktop::PrerenderedArtwork(picture.picture, QSize(picture.rect.width, picture.rect.height), 1.0);
+        ASSERT_FALSE(image.isNull());
+        const ui::Rect r = a.area->design().rect;
+        const QColor outside = image.pixelColor(r.left + r.width / 2, r.top + r.height + 6);
+        EXPECT_NE(image.pixelColor(r.left + 6, r.top + r.height / 2), outside);
+        EXPECT_NE(image.pixelColor(r.left + r.width - 7, r.top + r.height / 2), outside);
+        EXPECT_NE(image.pixelColor(r.left + r.width / 2, r.top + 3), outside);
+    }
+    app.runtime().Run([&] { app.form14.Show(); });
+    auto* check = Widget<QCheckBox>(app.form14, "Check1");
+    ASSERT_NE(check, nullptr);
+    EXPECT_LE(check->width(), 20);
+}
+
+TEST_F(DesktopTest, a_very_long_entry_reaches_the_widget_whole_and_an_edit_keeps_it)
+{
+    app.Start();
+    const std::string typed(100000, '4');
+    app.runtime().Run([&] {
+        app.form12.Show();
+        app.form12.Text1.set_text(typed);
+    });
+    auto* entry = Widget<QLineEdit>(app.form12, "Text1");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text().size(), 100000);
+    entry->end(false);
+    QTest::keyClick(entry, Qt::Key_5);
+    QApplication::processEvents();
+    EXPECT_EQ(app.form12.Text1.text(), typed + "5");
 }
 
 // How a learner presses a widget: a click, or a key while it has the focus.
@@ -490,6 +620,81 @@ TEST_F(DesktopTest, unit_test_answer_keeps_the_sheet_off_screen_and_its_cells_dr
     EXPECT_EQ(with.pixelColor(0, with.height() / 2), QColor(0, 0, 0));
     EXPECT_EQ(with.pixelColor(with.width() / 2, with.height() - 1), QColor(0, 0, 0));
     EXPECT_NE(without.pixelColor(0, without.height() / 2), QColor(0, 0, 0));
+}
+
+}  // namespace
+}  // namespace boxi::testing
+
+namespace boxi::testing {
+namespace {
+
+// The timed exam's borderless windows and the proctor's entry.
+class TimedExamDesktopTest : public DesktopTest {
+protected:
+    void AdvanceTo(std::int64_t ms)
+    {
+        for (auto due = app.runtime().NextTimerDue(); due && *due <= ms; due = app.runtime().NextTimerDue()) {
+            fake.now_ms = *due;
+            app.runtime().FireDueTimers(fake.now_ms);
+        }
+        fake.now_ms = ms;
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(TimedExamDesktopTest, the_password_entry_shows_one_star_per_character)
+{
+    app.Start();
+    app.runtime().Run([&] { app.form46.Show(); });
+    AdvanceTo(5000);
+    auto* entry = Widget<QLineEdit>(app.form46, "Text1");
+    ASSERT_NE(entry, nullptr);
+    ASSERT_TRUE(entry->isVisible());
+    QTest::keyClicks(entry, "5814");
+    QApplication::processEvents();
+    EXPECT_EQ(app.form46.Text1.peek().text, "5814");
+    EXPECT_EQ(entry->displayText(), QStringLiteral("****"));
+}
+
+// Ticks that fall due while a message box waits are held by the model; the
+// renderer must not wake up for them again and again meanwhile.
+TEST_F(TimedExamDesktopTest, a_waiting_message_box_with_ticks_due_does_not_spin)
+{
+    app.Start();
+    app.runtime().Run([&] { app.form46.Show(); });
+    AdvanceTo(5000);
+    app.runtime().Type(app.form46.Text1, "1");
+    fake.now_ms += 60000;  // several ticks of the lock's timer are due now
+    std::clock_t cpu_in_box = 0;
+    fake.box_answerer = [&](const platform::MessageBoxRequest&) {
+        const std::clock_t before = std::clock();
+        QEventLoop loop;
+        QTimer::singleShot(300, &loop, &QEventLoop::quit);
+        loop.exec();
+        cpu_in_box = std::clock() - before;
+        return platform::MsgAnswer::Ok;
+    };
+    ASSERT_TRUE(app.runtime().Click(app.form46.Command1));
+    EXPECT_LT(static_cast<double>(cpu_in_box) / CLOCKS_PER_SEC, 0.1) << "the event loop spun while the box waited";
+}
+
+TEST_F(TimedExamDesktopTest, a_window_manager_close_leaves_the_toolbar_and_the_lock_open)
+{
+    app.Start();
+    app.runtime().Run([&] {
+        app.form42.Show();
+        app.form46.Show();
+    });
+    QApplication::processEvents();
+    for (ui::Window* window : std::vector<ui::Window*>{&app.form42, &app.form46}) {
+        desktop::WindowView* view = renderer.ViewOf(*window);
+        ASSERT_NE(view, nullptr) << window->name();
+        EXPECT_TRUE(view->windowFlags() & Qt::FramelessWindowHint) << window->name();
+        view->close();
+        QApplication::processEvents();
+        EXPECT_TRUE(window->is_visible()) << window->name();
+        EXPECT_TRUE(renderer.ViewOf(*window)->isVisible()) << window->name();
+    }
 }
 
 }  // namespace

@@ -204,8 +204,11 @@ std::optional<Event> DrawEvent(Session& session, std::mt19937_64& random)
 {
     auto pick = [&random](size_t n) { return static_cast<size_t>(random() % n); };
     ui::Runtime& runtime = session.rt();
-    if (pick(50) == 0)
-        return Event{.kind = Event::Kind::Advance, .number = static_cast<int>(pick(4) == 0 ? 70000 : pick(3000) + 1)};
+    // Now and then a long wait: a whole exam time, alarm and time-up included.
+    if (pick(50) == 0) {
+        const int ms = pick(16) == 0 ? 7600000 : pick(4) == 0 ? 70000 : static_cast<int>(pick(3000) + 1);
+        return Event{.kind = Event::Kind::Advance, .number = ms};
+    }
 
     std::vector<ui::Window*> visible;
     for (ui::Window* window : runtime.windows()) {
@@ -214,7 +217,12 @@ std::optional<Event> DrawEvent(Session& session, std::mt19937_64& random)
     }
     if (visible.empty())
         return std::nullopt;
+    // A learner mostly works in the window in front, and now and then
+    // turns to any other window on screen.
     ui::Window* window = visible[pick(visible.size())];
+    if (pick(2) == 0)
+        window = *std::max_element(visible.begin(), visible.end(),
+                                   [](const ui::Window* a, const ui::Window* b) { return a->z_order() < b->z_order(); });
     if (pick(200) == 0)
         return Event{.kind = Event::Kind::Close, .window = window->name()};
 
@@ -311,6 +319,10 @@ const std::vector<std::string>& BadInputs()
         " 实例8",
         "第3套",
         "操作题（第5套）",
+        "418203957614",
+        " 418203957614",
+        "418203957615",
+        "58143",
     };
     return inputs;
 }
@@ -325,11 +337,25 @@ Outcome RandomWalk(const Options& options)
         outcome.journal.insert(outcome.journal.end(), session->outcome.journal.begin(), session->outcome.journal.end());
         session->outcome.journal.clear();
     };
-    while (outcome.performed < options.events) {
+    // The prefix is performed as a replay would, its answers as scripted,
+    // at the start and after every restart.
+    auto perform_prefix = [&] {
+        for (Event event : options.prefix) {
+            if (outcome.failure || session->rt().ended() || !session->Perform(event, nullptr))
+                continue;
+            outcome.events.push_back(event);
+            outcome.failure = session->Check(outcome.events.back());
+        }
+    };
+    perform_prefix();
+    while (!outcome.failure && outcome.performed < options.events) {
         if (session->rt().ended()) {
             finish();
             session = std::make_unique<Session>(options.fail_platform_calls);
             outcome.events.push_back({.kind = Event::Kind::Restart});
+            perform_prefix();
+            if (outcome.failure)
+                break;
         }
         auto event = DrawEvent(*session, random);
         if (!event) {
@@ -350,6 +376,28 @@ Outcome RandomWalk(const Options& options)
     }
     finish();
     return outcome;
+}
+
+std::vector<Event> ExamRoad()
+{
+    platform::FakePlatform fake;
+    App app(fake);
+    auto click = [](ui::Window& window, ui::Control& control, std::vector<int> answers = {}) {
+        const auto& controls = window.controls();
+        const int position = static_cast<int>(std::find(controls.begin(), controls.end(), &control) - controls.begin());
+        return Event{.kind = Event::Kind::Click, .window = window.name(), .control = position, .answers = answers};
+    };
+    return {
+        click(app.form8, app.form8.Image2),
+        click(app.form59, app.form59.Command4),
+        click(app.form43, app.form43.Option1(1)),
+        click(app.form43, app.form43.Command4),
+        click(app.form12, app.form12.Image5, {0}),
+        click(app.form13, app.form13.Image4),
+        Event{.kind = Event::Kind::Advance, .number = 100},
+        click(app.form14, app.form14.Check1),
+        click(app.form14, app.form14.Image3),
+    };
 }
 
 Outcome Replay(const std::vector<Event>& events, bool fail_platform_calls)

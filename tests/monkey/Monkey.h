@@ -26,6 +26,9 @@ struct Options {
     std::uint64_t seed = 1;
     int events = 20000;
     bool fail_platform_calls = false;  // every launch and folder call fails
+    // Performed first and after every restart, answers as scripted, so that
+    // a walk explores from deep in a road.
+    std::vector<Event> prefix;
 };
 
 struct Outcome {
@@ -39,6 +42,9 @@ struct Outcome {
 // program has, checking the window rules after every event. When the
 // program ends, the walk starts it again (a Restart event) and goes on.
 Outcome RandomWalk(const Options& options);
+// From the portal into a running exam: exam mode, the login answered yes,
+// the confirmation, the rules page ticked and the start.
+std::vector<Event> ExamRoad();
 // Replays events on a fresh program with the same checks.
 Outcome Replay(const std::vector<Event>& events, bool fail_platform_calls);
 // The shortest event list found that still fails, from a failing walk.
@@ -46,7 +52,8 @@ std::vector<Event> Shrink(std::vector<Event> events, bool fail_platform_calls);
 
 // The inputs tried in every editable box: empty, very long, control
 // characters, lone CR and LF, characters outside code page 936 and the BMP,
-// right-to-left text, format and markup look-alikes, and set names.
+// right-to-left text, format and markup look-alikes, set names, and the
+// admission number with near misses, and the proctor's password.
 const std::vector<std::string>& BadInputs();
 
 }  // namespace boxi::monkey
