@@ -65,6 +65,68 @@ void ReopenUnitTest(App& app)
     Rt(app).Click(app.form60.Command10);
 }
 
+// The drill's longest section, which also has a written analysis (question 7).
+constexpr int kDrillSection = 6;
+constexpr int kAnalysedQuestion = 7;
+
+void ToDrillChooser(App& app)
+{
+    ToChapterStudy(app);
+    Rt(app).Select(app.form2.List1, kLongestChapter);
+    Rt(app).Click(app.form2.Command2);
+}
+
+void ToDrill(App& app)
+{
+    ToDrillChooser(app);
+    Rt(app).Select(app.drill_chooser.List2, kDrillSection);
+    Rt(app).Click(app.drill_chooser.Command1);
+}
+
+void ToAnalysedQuestion(App& app)
+{
+    while (app.m.CurrentQuestion < kAnalysedQuestion)
+        Rt(app).Click(app.form6.cmd(1));
+}
+
+void BackToFirstQuestion(App& app)
+{
+    while (app.m.CurrentQuestion > 1)
+        Rt(app).Click(app.form6.cmd(0));
+}
+
+// The task window of an exam set with choice questions, in training.
+void ToChoiceTask(App& app)
+{
+    ToChooser(app);
+    Rt(app).Type(app.form10.Combo1, "第3套");
+    Rt(app).Click(app.form10.Command2);
+}
+
+void ToChoiceWindow(App& app)
+{
+    ToChoiceTask(app);
+    Rt(app).Click(app.form16.Command1);
+}
+
+// The first answer of a round: the progress page and the review are loaded
+// by it, so they are closed before.
+void CloseAnswerPages(App& app, int)
+{
+    Rt(app).Run([&app] {
+        app.form15.Unload();
+        app.form1.Unload();
+    });
+}
+
+// A right answer in training brings up "试题评析": the key is set so that A
+// is right whatever the bank holds.
+void AnswerRight(App& app, int)
+{
+    Rt(app).Run([&app] { app.m.Table.AnswerKey.Set(app.m.CurrentQuestion, "A"); });
+    Rt(app).Click(app.form20.Option1(0));
+}
+
 void ToSetChooser(App& app)
 {
     ToChooser(app);
@@ -219,7 +281,7 @@ ui::Window& Win(App& app)
     return app.*Member;
 }
 
-const std::array<Handover, 39> kHandovers = {{
+const std::array<Handover, 52> kHandovers = {{
     {"portal -> course menu", Nothing, nullptr, [](App& app, int) { ToMenu(app); }, Win<&App::form60>,
      [](App& app) { Rt(app).Click(app.form60.Command7); }},
     {"course menu -> chapter study", ToMenu, nullptr, [](App& app, int) { Rt(app).Click(app.form60.Command2); },
@@ -263,6 +325,36 @@ const std::array<Handover, 39> kHandovers = {{
      [](App& app) { Rt(app).Click(app.form4.cmd(0)); }},
     {"unit test -> course menu", ToUnitTest, nullptr, [](App& app, int) { Rt(app).Click(app.form4.Command2); },
      Win<&App::form60>, [](App& app) { Rt(app).Click(app.form60.Command10); }},
+    {"chapter study -> drill chooser", ToChapterStudy, nullptr,
+     [](App& app, int) { Rt(app).Click(app.form2.Command2); }, Win<&App::drill_chooser>,
+     [](App& app) { Rt(app).Click(app.drill_chooser.Command2); }},
+    {"drill chooser -> drill", ToDrillChooser,
+     [](App& app, int round) { Rt(app).Select(app.drill_chooser.List2, round % 7); },
+     [](App& app, int) { Rt(app).Click(app.drill_chooser.Command1); }, Win<&App::form6>,
+     [](App& app) {
+         Rt(app).Click(app.form6.Command5);
+         Rt(app).Click(app.form2.Command2);
+     }},
+    {"next drill question", ToDrill, nullptr, [](App& app, int) { Rt(app).Click(app.form6.cmd(1)); },
+     Win<&App::form6>, [](App& app) { Rt(app).Click(app.form6.cmd(0)); }},
+    {"answer a drill question", ToDrill, nullptr,
+     [](App& app, int round) { Rt(app).Click(app.form6.Optbutton(round % 4)); }, Win<&App::form6>, nullptr},
+    {"drill -> steps window",
+     [](App& app) {
+         ToDrill(app);
+         ToAnalysedQuestion(app);
+     },
+     nullptr, [](App& app, int) { Rt(app).Click(app.form6.Command2); }, Win<&App::form9>,
+     [](App& app) { Rt(app).Click(app.form9.Command2); }},
+    {"drill hint", ToDrill, nullptr, [](App& app, int) { Rt(app).Click(app.form6.cmd(0)); }, Win<&App::form38>,
+     [](App& app) { Rt(app).Click(app.form38.Command1); }},
+    {"drill -> chapter study", ToDrill, nullptr, [](App& app, int) { Rt(app).Click(app.form6.Command5); },
+     Win<&App::form2>,
+     [](App& app) {
+         Rt(app).Click(app.form2.Command2);
+         Rt(app).Select(app.drill_chooser.List2, kDrillSection);
+         Rt(app).Click(app.drill_chooser.Command1);
+     }},
     {"portal -> exam start", Nothing, nullptr, [](App& app, int) { ToExamStart(app); }, Win<&App::form59>,
      [](App& app) { Rt(app).CloseByTitleBar(app.form59); }},
     {"exam start -> syllabus", ToExamStart, nullptr, [](App& app, int) { Rt(app).Click(app.form59.Command1); },
@@ -320,9 +412,23 @@ const std::array<Handover, 39> kHandovers = {{
          Rt(app).Type(app.form46.Text1, "58143");
      },
      [](App& app, int) { Rt(app).Click(app.form46.Command1); }, Win<&App::form1>, ProgressPageAgainFromReview},
+    {"task window -> choice window", ToChoiceTask, nullptr, [](App& app, int) { Rt(app).Click(app.form16.Command1); },
+     Win<&App::form20>, [](App& app) { Rt(app).Click(app.form20.Image3); }},
+    {"choice: jump to a question", ToChoiceWindow, nullptr,
+     [](App& app, int round) { Rt(app).Click(app.form20.Label3(round % 19 + 2)); }, Win<&App::form20>,
+     [](App& app) { Rt(app).Click(app.form20.Label3(1)); }},
+    {"choice: next question", ToChoiceWindow, nullptr, [](App& app, int) { Rt(app).Click(app.form20.Image2(1)); },
+     Win<&App::form20>, [](App& app) { Rt(app).Click(app.form20.Image2(0)); }},
+    {"choice: first answer (loads two windows)", ToChoiceWindow, CloseAnswerPages,
+     [](App& app, int round) { Rt(app).Click(app.form20.Option1(round % 4)); }, Win<&App::form20>, nullptr},
+    {"choice -> analysis window", ToChoiceWindow, AnswerRight,
+     [](App& app, int) { Rt(app).Click(app.form20.Command1); }, Win<&App::form9>,
+     [](App& app) { Rt(app).Click(app.form9.Command2); }},
+    {"choice window -> task window", ToChoiceWindow, nullptr, [](App& app, int) { Rt(app).Click(app.form20.Image3); },
+     Win<&App::form16>, [](App& app) { Rt(app).Click(app.form16.Command1); }},
 }};
 
-const std::array<WalkStep, 31> kWalk = {{
+const std::array<WalkStep, 38> kWalk = {{
     {"portal -> course menu", nullptr, ToMenu, Win<&App::form60>},
     {"course menu -> chapter study", nullptr, [](App& app) { Rt(app).Click(app.form60.Command2); }, Win<&App::form2>},
     {"choose a chapter (outline)", nullptr, [](App& app) { Rt(app).Select(app.form2.List1, kLongestChapter); },
@@ -350,8 +456,28 @@ const std::array<WalkStep, 31> kWalk = {{
     {"sheet -> unit test", nullptr, [](App& app) { Rt(app).Click(app.form3.Command5); }, Win<&App::form4>},
     {"choose a unit", nullptr, [](App& app) { Rt(app).Select(app.form4.Combo1, 3); }, Win<&App::form4>},
     {"unit test -> course menu", nullptr, [](App& app) { Rt(app).Click(app.form4.Command2); }, Win<&App::form60>},
+    {"chapter study -> drill chooser", [](App& app) { Rt(app).Click(app.form60.Command2); },
+     [](App& app) { Rt(app).Click(app.form2.Command2); }, Win<&App::drill_chooser>},
+    {"drill chooser -> drill", [](App& app) { Rt(app).Select(app.drill_chooser.List2, kDrillSection); },
+     [](App& app) { Rt(app).Click(app.drill_chooser.Command1); }, Win<&App::form6>},
+    {"next drill question", nullptr, [](App& app) { Rt(app).Click(app.form6.cmd(1)); }, Win<&App::form6>},
+    {"answer a drill question", nullptr, [](App& app) { Rt(app).Click(app.form6.Optbutton(1)); }, Win<&App::form6>},
+    {"drill -> steps window", ToAnalysedQuestion, [](App& app) { Rt(app).Click(app.form6.Command2); },
+     Win<&App::form9>},
+    {"drill hint",
+     [](App& app) {
+         Rt(app).Click(app.form9.Command2);
+         BackToFirstQuestion(app);
+     },
+     [](App& app) { Rt(app).Click(app.form6.cmd(0)); }, Win<&App::form38>},
+    {"drill -> chapter study", [](App& app) { Rt(app).Click(app.form38.Command1); },
+     [](App& app) { Rt(app).Click(app.form6.Command5); }, Win<&App::form2>},
     {"portal -> exam start",
-     [](App& app) { Rt(app).Click(app.form60.Command7); }, ToExamStart, Win<&App::form59>},
+     [](App& app) {
+         Rt(app).Click(app.form2.Command3);
+         Rt(app).Click(app.form60.Command7);
+     },
+     ToExamStart, Win<&App::form59>},
     {"exam start -> syllabus", nullptr, [](App& app) { Rt(app).Click(app.form59.Command1); }, Win<&App::form26>},
     {"exam start -> mode choice", [](App& app) { Rt(app).CloseByTitleBar(app.form26); },
      [](App& app) { Rt(app).Click(app.form59.Command4); }, Win<&App::form43>},

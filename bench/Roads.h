@@ -43,8 +43,8 @@ struct WalkStep {
 // the first time: the chapter road to the steps window, back to the menu,
 // the case road to its steps, then the unit test and its sheet, back to the
 // portal, the exam road from the exam start window (and its syllabus) to the
-// exam's task window, and from there the Access practice by way of the case
-// chooser.
+// exam's task window, from there the Access practice by way of the case
+// chooser, and the drill from chapter study and back.
 std::span<const WalkStep> EveryWindowOnce();
 
 // The case names the bank holds, for the chooser to cycle through.

@@ -10,8 +10,10 @@
 #include "app/App.h"
 #include "banks/AccessBank.h"
 #include "banks/CaseBank.h"
+#include "banks/ExamChoiceBank.h"
 #include "banks/KnowledgeOutlines.h"
 #include "banks/OperationExercises.h"
+#include "banks/UnitBank.h"
 #include "cases/SetLoading.h"
 #include "platform/FakePlatform.h"
 #include "shell/ChapterExercises.h"
@@ -68,6 +70,17 @@ void WriteCase(benchmark::State& state)
     }
 }
 
+// One set's twenty choice questions into the table, as the choice
+// section's entry and the review's load look them up.
+void WriteExamChoiceSet(benchmark::State& state, std::string name)
+{
+    auto table = std::make_unique<QuestionTable>();
+    for (auto _ : state) {
+        banks::WriteExamChoiceSet(*table, name);
+        benchmark::DoNotOptimize(*table);
+    }
+}
+
 void IsCaseNameLast(benchmark::State& state)
 {
     for (auto _ : state)
@@ -120,6 +133,16 @@ void ComposeAccessAnswer(benchmark::State& state)
         benchmark::DoNotOptimize(banks::ComposeReferenceAnswer(banks::OperationType::Comprehensive, "操作题（第13套）"));
 }
 
+// One unit's forty questions into slots 1 to 40, as a unit choice loads them.
+void WriteUnit(benchmark::State& state, std::string name)
+{
+    QuestionTable table;
+    for (auto _ : state) {
+        banks::WriteUnit(table, name);
+        benchmark::DoNotOptimize(table);
+    }
+}
+
 void Register(const std::string& name, void (*fn)(benchmark::State&))
 {
     benchmark::RegisterBenchmark(name.c_str(), fn);
@@ -139,12 +162,22 @@ void RegisterBankBenchmarks()
     }
     benchmark::RegisterBenchmark("banks::WriteCase 实例8", WriteCase)->UseManualTime();
     TheResults().bank_order.push_back("banks::WriteCase 实例8");
+    for (const char* name : {"第1套", "第20套", "第21套"}) {
+        std::string label = std::string("banks::WriteExamChoiceSet ") + name + (std::string_view(name) == "第21套" ? " (none)" : "");
+        benchmark::RegisterBenchmark(label.c_str(), WriteExamChoiceSet, std::string(name));
+        TheResults().bank_order.push_back(label);
+    }
     Register("IsCaseName 实例34 of 1..34", IsCaseNameLast);
     Register("KnowledgeOutlineLines+JoinCrLf", OutlineJoined);
     Register("OperationExercises lookup 351", OperationExerciseLookup);
     Register("LoadChapterExercises chapter 4", ChapterExercisesLoad);
     Register("ComposeOperationQuestion basic 22", ComposeAccessQuestion);
     Register("ComposeReferenceAnswer comprehensive 13", ComposeAccessAnswer);
+    for (const banks::UnitTexts* unit : banks::Units()) {
+        const std::string label = "banks::WriteUnit " + std::string(unit->name);
+        benchmark::RegisterBenchmark(label.c_str(), WriteUnit, std::string(unit->name));
+        TheResults().bank_order.push_back(label);
+    }
 }
 
 }  // namespace boxi::bench

@@ -407,5 +407,30 @@ TEST_F(UnitTestWindowTest, closing_the_sheet_by_its_title_bar_brings_the_test_ba
     }
 }
 
+
+// The window's own load and a choice of the same unit in the list write the
+// same 280 texts: forty questions of seven fields, every one of them written.
+TEST_F(UnitTestWindowTest, load_and_list_choice_of_the_default_unit_write_the_same_texts)
+{
+    const auto snapshot = [this] {
+        std::vector<std::string> texts;
+        const QuestionTable& t = app.m.Table;
+        for (int k = 1; k <= 40; ++k)
+            for (const TextTable* field : {&t.QuestionText, &t.ChoiceA, &t.ChoiceB, &t.ChoiceC, &t.ChoiceD, &t.AnswerKey,
+                                           &t.AnswerAnalysis})
+                texts.push_back((*field)(k));
+        return texts;
+    };
+    Open();
+    const std::vector<std::string> loaded = snapshot();
+    ASSERT_EQ(loaded.size(), 280u);
+    EXPECT_EQ(std::count(loaded.begin(), loaded.end(), ""), 0);
+
+    app.m.Table = QuestionTable{};
+    ASSERT_TRUE(rt().Select(test().Combo1, 4));
+    ASSERT_EQ(test().Combo1.text(), "计算机基础知识");
+    EXPECT_EQ(snapshot(), loaded);
+}
+
 }  // namespace
 }  // namespace boxi::testing

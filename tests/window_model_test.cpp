@@ -32,6 +32,8 @@ public:
 
     std::function<void()> on_load;
     int loads = 0;
+    std::vector<std::string> activations;  // "loaded"/"visible" as each saw it
+    std::function<void()> on_activate;
 
 protected:
     void Form_Load() override
@@ -39,6 +41,12 @@ protected:
         ++loads;
         if (on_load)
             on_load();
+    }
+    void Form_Activate() override
+    {
+        activations.push_back(std::string(is_loaded() ? "loaded" : "not loaded") + (is_visible() ? " visible" : " hidden"));
+        if (on_activate)
+            on_activate();
     }
 };
 
@@ -109,6 +117,27 @@ TEST_F(WindowModelTest, unload_discards_state_and_hide_keeps_it)
     });
     EXPECT_EQ(a.Label1.caption(), "design");
     EXPECT_EQ(a.loads, 2);
+}
+
+TEST_F(WindowModelTest, activate_runs_at_every_show_after_the_load_and_before_the_show_is_told)
+{
+    runtime.Run([&] {
+        a.Label1.caption();  // loads it hidden
+        a.Hide();
+    });
+    EXPECT_TRUE(a.activations.empty());
+
+    fake.ClearJournal();
+    a.on_activate = [&] { EXPECT_EQ(Lifecycle(), std::vector<std::string>{}); };
+    runtime.Run([&] { a.Show(); });
+    a.on_activate = nullptr;
+    runtime.Run([&] {
+        a.Show();  // brought forward
+        a.on_load = [&] { a.activations.push_back("load"); };
+        a.Unload();
+        a.Show();
+    });
+    EXPECT_EQ(a.activations, (std::vector<std::string>{"loaded visible", "loaded visible", "load", "loaded visible"}));
 }
 
 TEST_F(WindowModelTest, unloading_a_window_that_is_not_loaded_loads_nothing)

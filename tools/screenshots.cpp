@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "app/App.h"
 #include "desktop/Renderer.h"
@@ -164,6 +165,39 @@ int main(int argc, char** argv)
         rt.Click(app.form16.Command8);
     }
 
+    // The choice section of a set, entered from the task window: fresh, then
+    // answered in training and in exam mode.
+    rt.Type(app.form10.Combo1, "第3套");
+    rt.Click(app.form10.Command2);
+    shoot.Shot(app.form16, "第3套");
+    rt.Click(app.form16.Command1);
+    shoot.Shot(app.form20, "fresh");
+    const std::string key = app.m.Table.AnswerKey(1);
+    const int right = key.size() == 1 && key[0] >= 'A' && key[0] <= 'D' ? key[0] - 'A' : 0;
+    rt.Click(app.form20.Option1(right));
+    shoot.Shot(app.form20, "training-right");
+    rt.Click(app.form20.Option1((right + 2) % 4));
+    shoot.Shot(app.form20, "training-wrong");
+    rt.Click(app.form20.Option1(right));
+    rt.Click(app.form20.Command1);
+    shoot.Shot(app.form9, "choice");
+    rt.Click(app.form9.Command2);
+    rt.Click(app.form20.Image3);
+    rt.Run([&app] { app.form43.Option1(1).set_value(true, boxi::ui::Notify::No); });
+    rt.Click(app.form16.Command1);
+    rt.Click(app.form20.Option1(1));
+    rt.Click(app.form20.Label3(7));
+    rt.Click(app.form20.Option1(3));
+    rt.Click(app.form20.Label3(12));
+    shoot.Shot(app.form20, "exam");
+    rt.Click(app.form20.Image3);
+    rt.Click(app.form16.Command8);
+    // The answers loaded the mode choice, the progress page and the review.
+    rt.Run([&app] {
+        app.form43.Unload();
+        app.form15.Unload();
+        app.form1.Unload();
+    });
     rt.Click(app.form10.Command3);
     shoot.Shot(app.access_set_chooser, "");
     rt.Select(app.access_set_chooser.List1, 21);
@@ -202,7 +236,57 @@ int main(int argc, char** argv)
     rt.Click(app.form3.Label3(21));
     shoot.Shot(app.form3, "database21");
     rt.Click(app.form3.Command5);
+    // The drawn tree and relations, in the question box and the sheet's detail box.
+    for (auto [unit, question, state] : {std::tuple{0, 20, "structures20"}, std::tuple{3, 27, "database27"}}) {
+        rt.Select(app.form4.Combo1, unit);
+        for (int k = 1; k < question; ++k)
+            rt.Click(app.form4.cmd(1));
+        shoot.Shot(app.form4, state);
+        rt.Click(app.form4.Command1);
+        rt.Click(app.form3.Label3(question));
+        shoot.Shot(app.form3, state);
+        rt.Click(app.form3.Command5);
+    }
     rt.Click(app.form4.Command2);
+
+    // The choice drill, from chapter study through its section chooser.
+    rt.Click(app.form60.Command2);
+    shoot.Shot(app.form2, "drill-button");
+    rt.Click(app.form2.Command2);
+    shoot.Shot(app.drill_chooser, "");
+    rt.Click(app.drill_chooser.Command1);
+    rt.Click(app.form6.cmd(1));
+    rt.Click(app.form6.cmd(1));
+    rt.Click(app.form6.Optbutton(1));
+    shoot.Shot(app.form6, "right");
+    rt.Click(app.form6.Optbutton(3));
+    shoot.Shot(app.form6, "wrong");
+    rt.Click(app.form6.cmd(0));
+    rt.Click(app.form6.cmd(0));
+    rt.Click(app.form6.cmd(0));
+    shoot.Shot(app.form38, "");
+    rt.Click(app.form38.Command1);
+    rt.Click(app.form6.Command5);
+    rt.Click(app.form2.Command2);
+    rt.Select(app.drill_chooser.List2, 4);
+    rt.Click(app.drill_chooser.Command1);
+    rt.Click(app.form6.cmd(1));
+    rt.Click(app.form6.cmd(1));
+    rt.Click(app.form6.Command2);
+    shoot.Shot(app.form9, "drill-analysis");
+    rt.Click(app.form9.Command2);
+    rt.Click(app.form6.Command5);
+    rt.Click(app.form2.Command2);
+    rt.Select(app.drill_chooser.List1, 1);
+    rt.Select(app.drill_chooser.List2, 1);
+    shoot.Shot(app.drill_chooser, "word");
+    rt.Click(app.drill_chooser.Command1);
+    for (int i = 0; i < 5; ++i)
+        rt.Click(app.form6.cmd(1));
+    rt.Click(app.form6.Optbutton(3));
+    shoot.Shot(app.form6, "word");
+    rt.Click(app.form6.Command5);
+    rt.Click(app.form2.Command3);
 
     // The exam entry: start window, syllabus, mode choice in both modes,
     // login, confirmation, rules page unticked and ticked.

@@ -9,6 +9,9 @@
 #include "cases/Form31.h"
 #include "cases/SetLoading.h"
 #include "common/Module1.h"
+#include "drill/DrillChooser.h"
+#include "drill/Form38.h"
+#include "drill/Form6.h"
 #include "exam/Form1.h"
 #include "exam/Form12.h"
 #include "exam/Form13.h"
@@ -23,6 +26,7 @@
 #include "exam/Form45.h"
 #include "exam/Form46.h"
 #include "exam/Form59.h"
+#include "exam_choice/Form20.h"
 #include "platform/Platform.h"
 #include "shell/Form2.h"
 #include "shell/Form60.h"
@@ -77,6 +81,9 @@ public:
     Form26 form26{*this};
     Form4 form4{*this};
     Form3 form3{*this};
+    Form6 form6{*this};
+    Form38 form38{*this};
+    DrillChooser drill_chooser{*this};
     Form42 form42{*this};
     Form17 form17{*this};
     Form18 form18{*this};
@@ -85,6 +92,7 @@ public:
     Form46 form46{*this};
     Form44 form44{*this};
     Form45 form45{*this};
+    Form20 form20{*this};
     AccessSetChooser access_set_chooser{*this};
     Form36 form36{*this};
     Form51 form51{*this};

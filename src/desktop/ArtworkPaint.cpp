@@ -7,6 +7,7 @@
 #include <QPainterPath>
 
 #include "desktop/ExamArtwork.h"
+#include "desktop/ExamChoiceArtwork.h"
 #include "desktop/Fonts.h"
 #include "desktop/TimedExamArtwork.h"
 
@@ -118,6 +119,8 @@ void PaintArtwork(QPainter& painter, const QRect& area, const std::string& key)
         PaintButtonFace(painter, area, QString::fromUtf8("模拟考试  ▶"), QColor(64, 170, 96), QColor(33, 115, 70));
     else if (key == "menu.art")
         PaintMenuArt(painter, area);
+    else if (key == "exam.choice")
+        PaintExamChoiceScreen(painter, area);
     else if (!PaintExamArtwork(painter, area, key))
         PaintTimedExamArtwork(painter, area, key);
     painter.restore();

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "banks/CaseBank.h"
+#include "banks/ExamChoiceBank.h"
 #include "banks/KnowledgeOutlines.h"
 #include "banks/OperationExercises.h"
 #include "banks/Syllabus.h"
@@ -98,6 +99,13 @@ QString BankCharacters()
     }
     for (std::string_view line : banks::SyllabusLines())
         AddCharacters(characters, line);
+    for (const banks::ExamChoiceSet* set : banks::WrittenExamChoiceSets()) {
+        for (const banks::ExamChoiceRow& row : set->rows) {
+            for (std::string_view text : {row.QuestionText, row.ChoiceA, row.ChoiceB, row.ChoiceC, row.ChoiceD,
+                                          row.AnswerKey, row.AnswerAnalysis})
+                AddCharacters(characters, text);
+        }
+    }
     std::u32string all(characters.begin(), characters.end());
     return QString::fromUcs4(all.data(), static_cast<qsizetype>(all.size()));
 }

@@ -13,6 +13,7 @@ Form2::Form2(App& app)
     List1.on_click = [this] { List1_Click(); };
     Command1.on_click = [this] { Command1_Click(); };
     Command3.on_click = [this] { Command3_Click(); };
+    Command2.on_click = [this] { Command2_Click(); };
 }
 
 void Form2::Form_Load()
@@ -50,5 +51,9 @@ void Form2::Command1_Click()
 }
 
 void Form2::Command3_Click() { SwapHandoverNextLast(*this, app_.form60); }
+
+// Chapter study stays loaded beneath the chooser and the drill, whose
+// "返回" shows it again with its chapter.
+void Form2::Command2_Click() { StackHandover(*this, app_.drill_chooser); }
 
 }  // namespace boxi

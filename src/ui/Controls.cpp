@@ -53,6 +53,7 @@ Label::Label(Window* owner, std::string name, Props design, Control* container)
 std::string Label::caption() { return read().caption; }
 void Label::set_caption(std::string caption) { write().caption = std::move(caption); }
 Align Label::alignment() { return read().alignment; }
+void Label::set_alignment(Align alignment) { write().alignment = alignment; }
 
 CommandButton::CommandButton(Window* owner, std::string name, Props design, Control* container)
     : Clickable(owner, ControlKind::CommandButton, std::move(name), Faced(std::move(design)), container)
@@ -90,6 +91,8 @@ void TextBox::set_text(std::string text)
 }
 bool TextBox::locked() { return read().locked; }
 void TextBox::set_locked(bool locked) { write().locked = locked; }
+Align TextBox::alignment() { return read().alignment; }
+void TextBox::set_alignment(Align alignment) { write().alignment = alignment; }
 void TextBox::UserType(std::string text)
 {
     if (!read().locked)

@@ -34,6 +34,7 @@ public:
     std::string caption();
     void set_caption(std::string caption);
     Align alignment();
+    void set_alignment(Align alignment);
 };
 
 class CommandButton : public Clickable {
@@ -67,6 +68,8 @@ public:
     void set_text(std::string text);
     bool locked();
     void set_locked(bool locked);
+    Align alignment();
+    void set_alignment(Align alignment);
     // What typing does: the learner's text replaces the box's text.
     void UserType(std::string text);
 };

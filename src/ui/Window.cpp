@@ -51,6 +51,7 @@ void Window::Show()
         visible_ = true;
         ++revision_;
     }
+    Form_Activate();
     runtime_.NotifyLifecycle(Lifecycle::Show, this);
 }
 

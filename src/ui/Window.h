@@ -89,6 +89,9 @@ public:
 
 protected:
     virtual void Form_Load() {}
+    // Runs each time Show puts the window on screen or brings it forward,
+    // after its load and before the show is announced.
+    virtual void Form_Activate() {}
     // Runs before a title-bar close unloads the window, and only then.
     virtual void Form_QueryUnload() {}
 

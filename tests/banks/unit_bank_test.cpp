@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <map>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "banks/ExamChoiceBank.h"
 #include "banks/UnitBank.h"
 #include "banks/text_checks.h"
 
@@ -93,6 +96,238 @@ TEST(UnitBank, written_rows_are_numbered_in_order_and_keep_the_shapes_of_their_u
                     ASSERT_TRUE(text.compare(at, 2, "\r\n") == 0 && at > 0 && at + 2 < text.size()) << text;
             }
             EXPECT_FALSE(single_lines && (row.stem.joined() || row.analysis.joined()));
+        }
+    }
+}
+
+// Characters of a UTF-8 text (not bytes).
+size_t CharCount(std::string_view utf8)
+{
+    return static_cast<size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+size_t TrailingBlanks(std::string_view text)
+{
+    const size_t last = text.find_last_not_of(' ');
+    return last == std::string_view::npos ? text.size() : text.size() - last - 1;
+}
+
+bool EndsWith(std::string_view text, std::string_view end)
+{
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+// The fixed shapes of a one-line unit. Stems not listed by their ending end
+// with "。"; gaps not listed as underscores are "（）"; options not listed as
+// bare carry one blank after their letter; no text ends in blanks but those
+// listed; analyses not listed end with "。".
+struct LineShape {
+    const char* unit;
+    std::set<int> stems_ending_in_dot;  // half-width "."
+    std::set<int> stems_ending_in_gap;
+    std::set<int> stems_ending_in_word;  // no mark at all
+    std::map<int, size_t> underscore_gaps;  // question -> number of underscores
+    std::set<int> bare_options;  // "(A)text", no blank after the letter
+    std::map<std::pair<int, int>, size_t> trailing_blanks;  // (question, field 0 stem / 1-4 option A-D) -> blanks
+    std::set<int> unmarked_analyses;
+};
+
+std::set<int> AllBut(std::set<int> excluded)
+{
+    std::set<int> all;
+    for (int n = 1; n <= 40; ++n)
+        if (!excluded.count(n))
+            all.insert(n);
+    return all;
+}
+
+const LineShape kLineShapes[] = {
+    {.unit = "计算机基础知识",
+     .stems_ending_in_dot = {16, 24, 31},
+     .stems_ending_in_gap = {12, 20, 29, 37},
+     .bare_options = {28, 30, 31, 33, 34, 38},
+     .trailing_blanks = {{{10, 1}, 1}, {{32, 3}, 1}},
+     .unmarked_analyses = {5, 30, 31}},
+    {.unit = "Word文字处理",
+     .stems_ending_in_dot = {4, 17, 33},
+     .stems_ending_in_gap = {5, 11, 15, 23, 27, 38},
+     .stems_ending_in_word = {26},
+     .underscore_gaps = {{23, 14}, {28, 9}, {31, 8}},
+     .bare_options = {2, 9, 29, 35, 36, 37}},
+    {.unit = "Excel报表软件",
+     .stems_ending_in_dot = {8, 14, 29},
+     .stems_ending_in_gap = {3, 12, 18, 35, 39},
+     .underscore_gaps = {{35, 9}},
+     .bare_options = {2, 7, 9, 10, 16, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 30, 31, 33, 36, 37, 38, 40},
+     .trailing_blanks = {{{22, 0}, 1}, {{23, 0}, 1}}},
+    {.unit = "PowerPoint演示文稿",
+     .stems_ending_in_dot = {10, 21, 36},
+     .stems_ending_in_gap = {2, 5, 9, 17, 30, 40},
+     .stems_ending_in_word = {13},
+     .underscore_gaps = {{17, 9}, {26, 5}},
+     .bare_options = AllBut({3, 4, 6, 11, 13, 14, 29, 32, 34, 35, 39}),
+     .trailing_blanks = {{{25, 1}, 1}, {{25, 3}, 1}, {{33, 3}, 1}, {{26, 3}, 2}, {{29, 3}, 2}, {{37, 3}, 2}}},
+};
+
+// Over the four units the stems end in "。" 125 times, "." 12, the gap 21
+// and a bare word twice; six gaps are underscores.
+TEST(UnitBank, one_line_shapes_add_up_over_the_four_units)
+{
+    size_t dots = 0, gaps = 0, words = 0, underscores = 0;
+    for (const LineShape& shape : kLineShapes) {
+        dots += shape.stems_ending_in_dot.size();
+        gaps += shape.stems_ending_in_gap.size();
+        words += shape.stems_ending_in_word.size();
+        underscores += shape.underscore_gaps.size();
+    }
+    EXPECT_EQ(std::size(kLineShapes), std::size(kSingleLineUnits));
+    EXPECT_EQ((std::vector<size_t>{160 - dots - gaps - words, dots, gaps, words, underscores}),
+              (std::vector<size_t>{125, 12, 21, 2, 6}));
+}
+
+TEST(UnitBank, one_line_units_hold_forty_questions_in_their_fixed_shapes)
+{
+    for (const LineShape& shape : kLineShapes) {
+        SCOPED_TRACE(shape.unit);
+        const UnitTexts* unit = banks::FindUnit(shape.unit);
+        ASSERT_NE(unit, nullptr);
+        EXPECT_EQ(banks::UnwrittenRows(*unit), std::vector<int>{});
+        const QuestionTable t = Loaded(shape.unit);
+        for (int n = 1; n <= 40; ++n) {
+            SCOPED_TRACE(n);
+            const std::string stem = t.QuestionText(n);
+            const std::string options[] = {t.ChoiceA(n), t.ChoiceB(n), t.ChoiceC(n), t.ChoiceD(n)};
+            const std::string analysis = t.AnswerAnalysis(n);
+            auto blanks_of = [&](int field) {
+                auto it = shape.trailing_blanks.find({n, field});
+                return it == shape.trailing_blanks.end() ? size_t{0} : it->second;
+            };
+
+            // One gap: a run of underscores of its length, or "（）".
+            const auto underscores = shape.underscore_gaps.find(n);
+            size_t pairs = 0;
+            for (size_t at = stem.find("（）"); at != std::string::npos; at = stem.find("（）", at + 1))
+                ++pairs;
+            if (underscores != shape.underscore_gaps.end()) {
+                EXPECT_EQ(pairs, 0u) << stem;
+                const size_t from = stem.find('_');
+                ASSERT_NE(from, std::string::npos) << stem;
+                EXPECT_EQ(std::min(stem.find_first_not_of('_', from), stem.size()) - from, underscores->second) << stem;
+                EXPECT_EQ(stem.find('_', from + underscores->second), std::string::npos) << stem;
+            } else {
+                EXPECT_EQ(pairs, 1u) << stem;
+                EXPECT_EQ(stem.find('_'), std::string::npos) << stem;
+            }
+
+            // The ending, read before any trailing blanks.
+            EXPECT_EQ(TrailingBlanks(stem), blanks_of(0)) << stem;
+            const std::string_view body = std::string_view(stem).substr(0, stem.size() - TrailingBlanks(stem));
+            const bool gap_end = EndsWith(body, "（）") || EndsWith(body, "_");
+            if (shape.stems_ending_in_dot.count(n)) {
+                EXPECT_TRUE(EndsWith(body, ".")) << stem;
+            } else if (shape.stems_ending_in_gap.count(n)) {
+                EXPECT_TRUE(gap_end) << stem;
+            } else if (shape.stems_ending_in_word.count(n)) {
+                for (const char* mark : {"。", ".", "？", "?", "：", "，", "）", "”"})
+                    EXPECT_FALSE(EndsWith(body, mark)) << stem;
+                EXPECT_FALSE(gap_end) << stem;
+            } else {
+                EXPECT_TRUE(EndsWith(body, "。")) << stem;
+            }
+            EXPECT_LE(CharCount(stem), 112u) << stem;
+
+            for (int i = 0; i < 4; ++i) {
+                const std::string& option = options[i];
+                const std::string prefix = std::string("(") + static_cast<char>('A' + i) + ")";
+                ASSERT_EQ(option.rfind(prefix, 0), 0u) << option;
+                if (shape.bare_options.count(n)) {
+                    EXPECT_NE(option[3], ' ') << option;
+                } else {
+                    EXPECT_EQ(option.substr(3, 1), " ") << option;
+                    EXPECT_NE(option[4], ' ') << option;
+                }
+                EXPECT_EQ(TrailingBlanks(option), blanks_of(i + 1)) << option;
+                const size_t text_from = prefix.size() + (shape.bare_options.count(n) ? 0 : 1);
+                EXPECT_GT(option.size() - TrailingBlanks(option), text_from) << option;
+                EXPECT_LE(CharCount(option), 54u) << option;
+            }
+
+            // One paragraph of explanation, without a label of its own.
+            ASSERT_FALSE(analysis.empty());
+            EXPECT_EQ(TrailingBlanks(analysis), 0u) << analysis;
+            for (const char* label : {"解析", "分析", "答案", "解答"})
+                EXPECT_NE(analysis.rfind(label, 0), 0u) << analysis;
+            if (shape.unmarked_analyses.count(n)) {
+                for (const char* mark : {"。", ".", "，", "；"})
+                    EXPECT_FALSE(EndsWith(analysis, mark)) << analysis;
+            } else {
+                EXPECT_TRUE(EndsWith(analysis, "。")) << analysis;
+            }
+            EXPECT_LE(CharCount(analysis), 135u) << analysis;
+
+            // What a learner types (formulas, keys, addresses) is in ASCII.
+            for (const std::string& text : {stem, options[0], options[1], options[2], options[3]})
+                for (const char* wide : {"＝", "＆", "＄", "＾", "＂", "＋"})
+                    EXPECT_EQ(text.find(wide), std::string::npos) << text;
+        }
+    }
+}
+
+// Addresses in the texts are the reserved example ones.
+TEST(UnitBank, addresses_are_example_domains_and_documentation_or_private_ranges)
+{
+    const std::regex ip(R"((\d+)\.(\d+)\.(\d+)\.(\d+))");
+    const std::regex host(R"(([A-Za-z0-9-]+\.)+(com|net|org|cn))");
+    int addresses = 0;
+    for (const UnitTexts* unit : banks::Units()) {
+        const QuestionTable t = Loaded(unit->name);
+        for (int n = 1; n <= 40; ++n) {
+            for (const std::string& text : {t.QuestionText(n), t.ChoiceA(n), t.ChoiceB(n), t.ChoiceC(n), t.ChoiceD(n),
+                                            t.AnswerAnalysis(n)}) {
+                for (std::sregex_iterator it(text.begin(), text.end(), ip), end; it != end; ++it) {
+                    ++addresses;
+                    const int a = std::stoi((*it)[1]), b = std::stoi((*it)[2]), c = std::stoi((*it)[3]);
+                    const bool allowed = a == 10 || (a == 172 && b >= 16 && b <= 31) || (a == 192 && b == 168) ||
+                                         (a == 192 && b == 0 && c == 2) || (a == 198 && b == 51 && c == 100) ||
+                                         (a == 203 && b == 0 && c == 113) || a == 255;  // 255: a subnet mask
+                    EXPECT_TRUE(allowed) << unit->name << " " << n << ": " << it->str();
+                }
+                for (std::sregex_iterator it(text.begin(), text.end(), host), end; it != end; ++it) {
+                    ++addresses;
+                    const std::string name = it->str();
+                    EXPECT_TRUE(EndsWith(name, "example.com") || EndsWith(name, "example.net") || EndsWith(name, "example.org"))
+                        << unit->name << " " << n << ": " << name;
+                }
+            }
+        }
+    }
+    EXPECT_GT(addresses, 0);
+}
+
+// The question after its number: the same question may not come twice in the
+// unit bank, nor repeat one of the exam's choice questions.
+std::string Question(std::string_view stem)
+{
+    const size_t digits = stem.find_first_not_of("0123456789");
+    stem.remove_prefix(digits == std::string_view::npos ? stem.size() : digits);
+    if (!stem.empty() && stem.front() == '.')
+        stem.remove_prefix(1);
+    return std::string(stem);
+}
+
+TEST(UnitBank, no_question_is_asked_twice_here_or_in_the_exam_choice_bank)
+{
+    std::map<std::string, std::string> seen;
+    for (const banks::ExamChoiceSet* set : banks::WrittenExamChoiceSets())
+        for (const banks::ExamChoiceRow& row : set->rows)
+            seen.emplace(Question(row.QuestionText), std::string(set->name));
+    for (const UnitTexts* unit : banks::Units()) {
+        for (const banks::UnitRow& row : unit->rows) {
+            if (row.stem.empty())
+                continue;
+            const std::string where = std::string(unit->name) + " " + std::to_string(row.number);
+            const auto [it, fresh] = seen.emplace(Question(row.stem.Text()), where);
+            EXPECT_TRUE(fresh) << where << " repeats " << it->second << ": " << it->first;
         }
     }
 }

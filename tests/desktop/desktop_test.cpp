@@ -628,6 +628,56 @@ TEST_F(DesktopTest, unit_test_answer_keeps_the_sheet_off_screen_and_its_cells_dr
 namespace boxi::testing {
 namespace {
 
+// The drill's headings and its stem display hold their longest texts whole:
+// the Word chapter name, the longest section name, and a stem of 87 wide
+// characters, the longest a drill stem may be.
+TEST_F(DesktopTest, the_drill_shows_its_longest_headings_and_stem_whole)
+{
+    OpenChapterStudy();
+    app.runtime().Click(app.form2.Command2);
+    app.runtime().Select(app.drill_chooser.List1, 1);
+    app.runtime().Select(app.drill_chooser.List2, 5);
+    app.runtime().Click(app.drill_chooser.Command1);
+    std::string stem = "87.";
+    while (stem.size() < 3 + 84 * 3)
+        stem += "测";
+    app.runtime().Run([&] { app.form6.StemDisplay.set_caption(stem); });
+
+    for (const char* name : {"Label3", "Label4", "StemDisplay"}) {
+        SCOPED_TRACE(name);
+        auto* label = Widget<QLabel>(app.form6, name);
+        ASSERT_NE(label, nullptr);
+        EXPECT_LE(label->heightForWidth(label->width()), label->height());
+    }
+}
+
+// A real click on an option reaches the answer check, and the verdict shows
+// in the feedback box at once.
+TEST_F(DesktopTest, clicking_an_option_shows_the_verdict)
+{
+    OpenChapterStudy();
+    app.runtime().Click(app.form2.Command2);
+    app.runtime().Click(app.drill_chooser.Command1);
+    app.runtime().Click(app.form6.cmd(1));
+    app.runtime().Click(app.form6.cmd(1));
+    ASSERT_EQ(app.m.CurrentQuestion, 3);
+
+    auto* wrong = Widget<QRadioButton>(app.form6, "Optbutton(0)");
+    auto* right = Widget<QRadioButton>(app.form6, "Optbutton(1)");
+    auto* box = Widget<QPlainTextEdit>(app.form6, "Text1");
+    ASSERT_TRUE(wrong && right && box);
+    EXPECT_EQ(right->text(), QString::fromUtf8("(B)二进制"));
+    // On its circle: a radio button takes clicks on its circle and text only.
+    QTest::mouseClick(wrong, Qt::LeftButton, {}, QPoint(8, wrong->height() / 2));
+    QApplication::processEvents();
+    EXPECT_EQ(box->toPlainText(), QString::fromUtf8("错误"));
+    QTest::mouseClick(right, Qt::LeftButton, {}, QPoint(8, right->height() / 2));
+    QApplication::processEvents();
+    EXPECT_EQ(box->toPlainText(), QString::fromUtf8("正确"));
+    EXPECT_TRUE(right->isChecked());
+    EXPECT_FALSE(wrong->isChecked());
+}
+
 // The timed exam's borderless windows and the proctor's entry.
 class TimedExamDesktopTest : public DesktopTest {
 protected:

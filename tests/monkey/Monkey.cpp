@@ -258,8 +258,10 @@ std::optional<Event> DrawEvent(Session& session, std::mt19937_64& random)
     case ControlKind::ComboBox: {
         size_t count = control.peek().items.size();
         if (control.kind() == ControlKind::ComboBox && pick(3) == 0) {
+            // Half the names typed into a combo are case and set names.
+            static const std::vector<std::string> names = {"第3套", "第12套", "第20套", "第27套", "实例8"};
             event.kind = Event::Kind::Type;
-            event.text = inputs[pick(inputs.size())];
+            event.text = pick(2) == 0 ? names[pick(names.size())] : inputs[pick(inputs.size())];
         } else if (count > 0) {
             event.kind = Event::Kind::Select;
             event.number = static_cast<int>(pick(count));
@@ -378,14 +380,23 @@ Outcome RandomWalk(const Options& options)
     return outcome;
 }
 
+namespace {
+
+Event ClickOn(ui::Window& window, ui::Control& control, std::vector<int> answers = {})
+{
+    const auto& controls = window.controls();
+    const int position = static_cast<int>(std::find(controls.begin(), controls.end(), &control) - controls.begin());
+    return Event{.kind = Event::Kind::Click, .window = window.name(), .control = position, .answers = answers};
+}
+
+}  // namespace
+
 std::vector<Event> ExamRoad()
 {
     platform::FakePlatform fake;
     App app(fake);
     auto click = [](ui::Window& window, ui::Control& control, std::vector<int> answers = {}) {
-        const auto& controls = window.controls();
-        const int position = static_cast<int>(std::find(controls.begin(), controls.end(), &control) - controls.begin());
-        return Event{.kind = Event::Kind::Click, .window = window.name(), .control = position, .answers = answers};
+        return ClickOn(window, control, std::move(answers));
     };
     return {
         click(app.form8, app.form8.Image2),
@@ -398,6 +409,49 @@ std::vector<Event> ExamRoad()
         click(app.form14, app.form14.Check1),
         click(app.form14, app.form14.Image3),
     };
+}
+
+namespace {
+
+// "第3套" typed into the chooser and opened.
+std::vector<Event> OpenChoiceSet(App& app)
+{
+    const auto& controls = app.form10.controls();
+    const int combo = static_cast<int>(std::find(controls.begin(), controls.end(), &app.form10.Combo1) - controls.begin());
+    return {
+        Event{.kind = Event::Kind::Type, .window = "Form10", .control = combo, .text = "第3套"},
+        ClickOn(app.form10, app.form10.Command2),
+    };
+}
+
+}  // namespace
+
+std::vector<Event> ChoiceRoad()
+{
+    platform::FakePlatform fake;
+    App app(fake);
+    std::vector<Event> road = {ClickOn(app.form8, app.form8.Image1), ClickOn(app.form60, app.form60.Command4)};
+    for (const Event& event : OpenChoiceSet(app))
+        road.push_back(event);
+    return road;
+}
+
+// The drawn set may have no choice questions: the task window's "返回"
+// leads to the chooser, still reachable in the exam, for one that has.
+std::vector<Event> TimeUpRoad()
+{
+    platform::FakePlatform fake;
+    App app(fake);
+    std::vector<Event> road = ExamRoad();
+    road.push_back(Event{.kind = Event::Kind::Advance, .number = 7600000, .answers = {0}});
+    road.push_back(ClickOn(app.form15, app.form15.Command2));
+    road.push_back(ClickOn(app.form42, app.form42.Label6));
+    road.push_back(ClickOn(app.form42, app.form42.Label6));
+    road.push_back(ClickOn(app.form16, app.form16.Command8));
+    for (const Event& event : OpenChoiceSet(app))
+        road.push_back(event);
+    road.push_back(ClickOn(app.form16, app.form16.Command1));
+    return road;
 }
 
 Outcome Replay(const std::vector<Event>& events, bool fail_platform_calls)

@@ -45,6 +45,12 @@ Outcome RandomWalk(const Options& options);
 // From the portal into a running exam: exam mode, the login answered yes,
 // the confirmation, the rules page ticked and the start.
 std::vector<Event> ExamRoad();
+// From the portal to the task window of an exam set in training, its
+// "选择题" button on screen.
+std::vector<Event> ChoiceRoad();
+// The exam road on to its time-up, then a set with choice questions opened
+// again from the chooser and its "选择题", which now opens the time-up notice.
+std::vector<Event> TimeUpRoad();
 // Replays events on a fresh program with the same checks.
 Outcome Replay(const std::vector<Event>& events, bool fail_platform_calls);
 // The shortest event list found that still fails, from a failing walk.

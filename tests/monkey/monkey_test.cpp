@@ -90,10 +90,23 @@ TEST(MonkeyCoverage, the_walks_reach_every_window_the_learner_can_reach)
                 shown.insert(entry.substr(5));
         }
     }
+    // The choice section, from an exam set's task window in training and
+    // after the exam's time-up.
+    for (const auto& road : {ChoiceRoad(), TimeUpRoad()}) {
+        for (std::uint64_t seed : {1u, 2u}) {
+            Outcome walk = RandomWalk({.seed = seed, .events = 2000, .prefix = road});
+            ASSERT_FALSE(walk.failure) << *walk.failure;
+            for (const auto& entry : walk.journal) {
+                if (entry.rfind("show ", 0) == 0)
+                    shown.insert(entry.substr(5));
+            }
+        }
+    }
     for (const char* window : {"Form8", "Form60", "Form2", "Form7", "Form9", "Form10", "Form16", "Form31", "Form4", "Form3",
                                "Form59", "Form43", "Form12", "Form13", "Form14", "Form26",
                                "AccessSetChooser", "Form36", "Form51", "Form27",
-                               "Form42", "Form17", "Form15", "Form1", "Form46", "Form44", "Form45"})
+                               "Form42", "Form17", "Form15", "Form1", "Form46", "Form44", "Form45", "DrillChooser",
+                               "Form6", "Form38", "Form20", "Form18"})
         EXPECT_TRUE(shown.count(window)) << window << " was never on screen";
 }
 
