@@ -220,15 +220,17 @@ TEST(DrillBank, the_given_rows_are_stored_verbatim)
 
 TEST(DrillBank, a_question_not_written_yet_is_empty_and_numbers_outside_give_nothing)
 {
-    const DrillSection* software = FindDrillSection("计算机基础知识", "计算机软件系统", DrillUse::Question, -1);
-    ASSERT_TRUE(software);
+    const DrillSection* found = FindDrillSection("计算机基础知识", "计算机软件系统", DrillUse::Question, -1);
+    ASSERT_TRUE(found);
+    DrillSection software = *found;
+    software.rows = {};  // the section as it stands before any row is written
     for (int number : {1, 20}) {
-        DrillRow row = DrillQuestion(*software, number);
+        DrillRow row = DrillQuestion(software, number);
         EXPECT_EQ(row.number, number);
         EXPECT_TRUE(row.stem.empty() && row.analysis.empty());
     }
     for (int number : {0, -1, 21}) {
-        DrillRow row = DrillQuestion(*software, number);
+        DrillRow row = DrillQuestion(software, number);
         EXPECT_EQ(row.number, 0);
         EXPECT_TRUE(row.stem.empty() && row.analysis.empty());
     }
