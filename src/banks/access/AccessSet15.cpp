@@ -19,11 +19,11 @@ constexpr Lines kBasicAnswer[] = {kBasicStep1, kBasicStep2, kBasicStep3};
 constexpr std::string_view kSimple[] = {
     "考生文件夹下存在一个数据库文件“samp2_15.mdb”，里面已经设计好两个表对象：“读者”和“借书登记”。试按以下要求完成设计：",
     "（1）创建查询“Q1”，查找借书日期在2008年的借书记录，结果显示读者编号、姓名和借书日期字段。",
-    "（2）创建删除查询“Q2”，删除“借书登记”表中“是否还书”字段值为“是”的记录，并运行该查询。",
+    "（2）创建查询“Q2”，查找借书日期是星期六或星期日的借书记录，结果显示读者编号和借书日期字段。",
 };
 
 constexpr std::string_view kSimpleStep1[] = {"（1）在“数据库”窗口中单击“查询”对象,双击“在设计视图中创建查询”,添加“读者”和“借书登记”表,双击“读者”表的“读者编号”、“姓名”字段和“借书登记”表的“借书日期”字段;在下一列的字段行输入“Year([借书日期])”,条件行输入“2008”,取消该列“显示”行的勾选,以“Q1”为名保存查询."};
-constexpr std::string_view kSimpleStep2[] = {"（2）新建查询,只添加“借书登记”表,选择“查询”->“删除查询”,双击“是否还书”字段,在其条件行输入“True”,单击工具栏上的“运行”按钮,在提示删除记录的对话框中单击“是”按钮,以“Q2”为名保存查询."};
+constexpr std::string_view kSimpleStep2[] = {"（2）新建查询,添加“借书登记”表,双击“读者编号”和“借书日期”字段,在下一列的字段行输入“Weekday([借书日期])”,条件行输入“1 Or 7”(星期日为1,星期六为7),取消该列“显示”行的勾选,以“Q2”为名保存查询."};
 constexpr Lines kSimpleAnswer[] = {kSimpleStep1, kSimpleStep2};
 
 constexpr std::string_view kComprehensive[] = {
