@@ -10,6 +10,7 @@
 #include "app/App.h"
 #include "banks/AccessBank.h"
 #include "banks/CaseBank.h"
+#include "banks/DrillBank.h"
 #include "banks/ExamChoiceBank.h"
 #include "banks/KnowledgeOutlines.h"
 #include "banks/OperationExercises.h"
@@ -133,6 +134,47 @@ void ComposeAccessAnswer(benchmark::State& state)
         benchmark::DoNotOptimize(banks::ComposeReferenceAnswer(banks::OperationType::Comprehensive, "操作题（第13套）"));
 }
 
+// The composed question and the reference answer of a set, per type.
+void ComposeAccessSet(benchmark::State& state, std::string set)
+{
+    constexpr banks::OperationType kTypes[] = {banks::OperationType::Basic, banks::OperationType::Simple,
+                                               banks::OperationType::Comprehensive};
+    for (auto _ : state)
+        for (const banks::OperationType type : kTypes) {
+            benchmark::DoNotOptimize(banks::ComposeOperationQuestion(type, set));
+            benchmark::DoNotOptimize(banks::ComposeReferenceAnswer(type, set));
+        }
+}
+
+// The drill's three lookups of its last question, as "下一题", an answer and
+// "试题评析" make them: the section by its names, then the row or the key.
+void DrillQuestionLookup(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const banks::DrillSection* section =
+            banks::FindDrillSection(banks::kDrillChapterBasics, "Internet基础及应用", banks::DrillUse::Question, 0);
+        benchmark::DoNotOptimize(banks::DrillQuestion(*section, section->count).stem);
+    }
+}
+
+void DrillKeyLookup(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const banks::DrillSection* section =
+            banks::FindDrillSection(banks::kDrillChapterBasics, "Internet基础及应用", banks::DrillUse::Answer, 0);
+        benchmark::DoNotOptimize(banks::DrillKeyLetter(*section, section->count));
+    }
+}
+
+void DrillAnalysisLookup(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const banks::DrillSection* section =
+            banks::FindDrillSection(banks::kDrillChapterBasics, "Internet基础及应用", banks::DrillUse::Analysis, 0);
+        benchmark::DoNotOptimize(banks::DrillQuestion(*section, section->count).analysis);
+    }
+}
+
 // One unit's forty questions into slots 1 to 40, as a unit choice loads them.
 void WriteUnit(benchmark::State& state, std::string name)
 {
@@ -173,6 +215,14 @@ void RegisterBankBenchmarks()
     Register("LoadChapterExercises chapter 4", ChapterExercisesLoad);
     Register("ComposeOperationQuestion basic 22", ComposeAccessQuestion);
     Register("ComposeReferenceAnswer comprehensive 13", ComposeAccessAnswer);
+    for (const char* set : {"操作题（第1套）", "操作题（第26套）"}) {
+        const std::string label = std::string("Access question and answer, three types, ") + set;
+        benchmark::RegisterBenchmark(label.c_str(), ComposeAccessSet, std::string(set));
+        TheResults().bank_order.push_back(label);
+    }
+    Register("Drill question: Internet基础及应用 60", DrillQuestionLookup);
+    Register("Drill key: Internet基础及应用 60", DrillKeyLookup);
+    Register("Drill analysis: Internet基础及应用 60", DrillAnalysisLookup);
     for (const banks::UnitTexts* unit : banks::Units()) {
         const std::string label = "banks::WriteUnit " + std::string(unit->name);
         benchmark::RegisterBenchmark(label.c_str(), WriteUnit, std::string(unit->name));

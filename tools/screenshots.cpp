@@ -203,10 +203,21 @@ int main(int argc, char** argv)
     rt.Select(app.access_set_chooser.List1, 21);
     rt.Click(app.access_set_chooser.Command1);
     shoot.Shot(app.form36, "basic22");
+    // Table blocks of the first sets, lined up by display width.
+    for (const char* number : {"2", "6", "13"}) {
+        rt.Run([&] { app.form10.SetCurrentSetName(std::string("操作题（第") + number + "套）"); });
+        rt.Click(app.form36.Command1);
+        shoot.Shot(app.form36, std::string("basic") + number);
+    }
     rt.Run([&] { app.form10.SetCurrentSetName("操作题（第13套）"); });
     rt.Click(app.form36.Command3);
     rt.Click(app.form36.Command4);
     shoot.Shot(app.form51, "comprehensive13");
+    rt.Run([&] { app.form10.SetCurrentSetName("操作题（第16套）"); });
+    rt.Click(app.form36.Command2);
+    shoot.Shot(app.form36, "simple16");
+    rt.Click(app.form36.Command1);
+    shoot.Shot(app.form36, "basic16");
     rt.Choose(app.form36.KSGY);
     shoot.Shot(app.form27, "");
     rt.Click(app.form27.Command1);

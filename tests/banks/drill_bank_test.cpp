@@ -186,6 +186,48 @@ TEST(DrillBank, written_rows_keep_the_shapes_of_a_drill_question)
     }
 }
 
+// Shapes that hold over the whole bank once every section is written: the
+// kinds of fill-in mark, how many stems hold more than one, and the options
+// that end in blanks.
+TEST(DrillBank, the_whole_bank_holds_its_marks_and_trailing_blanks)
+{
+    const auto count = [](std::string_view text, std::string_view what) {
+        size_t n = 0;
+        for (size_t pos = text.find(what); pos != std::string_view::npos; pos = text.find(what, pos + what.size()))
+            ++n;
+        return n;
+    };
+    std::map<std::string, size_t> marks;
+    std::map<size_t, size_t> stems_by_marks;
+    size_t blank_ended = 0, full_width_ended = 0, rows = 0;
+    for (const DrillSection& section : DrillSections()) {
+        for (int number = 1; number <= section.count; ++number) {
+            const DrillRow row = DrillQuestion(section, number);
+            ASSERT_FALSE(row.stem.empty() || row.analysis.empty()) << section.section << " " << number;
+            ++rows;
+            size_t here = 0;
+            for (const char* mark : {"（）", "（  ）", "（ ）", "(  )", "(   )"}) {
+                const size_t n = count(row.stem, mark);
+                marks[mark] += n;
+                here += n;
+            }
+            ++stems_by_marks[here];
+            for (std::string_view option : row.options) {
+                blank_ended += option.ends_with(" ");
+                full_width_ended += option.ends_with("　");
+            }
+        }
+    }
+    EXPECT_EQ(rows, 232u);
+    EXPECT_EQ(marks["（）"], 198u);
+    EXPECT_EQ(marks["（  ）"], 34u);
+    EXPECT_EQ(marks["（ ）"], 1u);
+    EXPECT_EQ(marks["(  )"] + marks["(   )"], 5u);
+    EXPECT_EQ(stems_by_marks, (std::map<size_t, size_t>{{0, 1}, {1, 227}, {2, 2}, {3, 1}, {4, 1}}));
+    EXPECT_EQ(blank_ended + full_width_ended, 24u);
+    EXPECT_EQ(full_width_ended, 1u);
+}
+
 TEST(DrillBank, the_given_rows_are_stored_verbatim)
 {
     const DrillSection* overview = FindDrillSection("计算机基础知识", "概述", DrillUse::Question, 0);
@@ -220,15 +262,17 @@ TEST(DrillBank, the_given_rows_are_stored_verbatim)
 
 TEST(DrillBank, a_question_not_written_yet_is_empty_and_numbers_outside_give_nothing)
 {
-    const DrillSection* software = FindDrillSection("计算机基础知识", "计算机软件系统", DrillUse::Question, -1);
-    ASSERT_TRUE(software);
+    const DrillSection* found = FindDrillSection("计算机基础知识", "计算机软件系统", DrillUse::Question, -1);
+    ASSERT_TRUE(found);
+    DrillSection software = *found;
+    software.rows = {};  // the section as it stands before any row is written
     for (int number : {1, 20}) {
-        DrillRow row = DrillQuestion(*software, number);
+        DrillRow row = DrillQuestion(software, number);
         EXPECT_EQ(row.number, number);
         EXPECT_TRUE(row.stem.empty() && row.analysis.empty());
     }
     for (int number : {0, -1, 21}) {
-        DrillRow row = DrillQuestion(*software, number);
+        DrillRow row = DrillQuestion(software, number);
         EXPECT_EQ(row.number, 0);
         EXPECT_TRUE(row.stem.empty() && row.analysis.empty());
     }

@@ -209,6 +209,24 @@ TEST(ExamChoiceData, written_sets_are_the_twenty_names_each_once_with_at_most_tw
     }
 }
 
+TEST(ExamChoiceData, the_bank_holds_all_twenty_sets_and_one_question_with_cyrillic_operators)
+{
+    EXPECT_EQ(WrittenExamChoiceSets().size(), 20u);
+    int cyrillic = 0;
+    ForEachRow([&](const ExamChoiceSet& set, int, const ExamChoiceRow& row) {
+        EXPECT_EQ(set.rows.size(), 20u) << set.name;
+        const std::string_view texts[] = {row.QuestionText, row.ChoiceA, row.ChoiceB, row.ChoiceC, row.ChoiceD,
+                                          row.AnswerAnalysis};
+        bool here = false;
+        for (std::string_view text : texts)
+            // Cyrillic letters are U+0400 to U+04FF: lead bytes 0xD0 to 0xD3.
+            for (char c : text)
+                here |= static_cast<unsigned char>(c) >= 0xD0 && static_cast<unsigned char>(c) <= 0xD3;
+        cyrillic += here;
+    });
+    EXPECT_EQ(cyrillic, 1);
+}
+
 TEST(ExamChoiceData, every_row_has_its_key_and_four_distinct_options_in_its_form)
 {
     ForEachRow([](const ExamChoiceSet& set, int question, const ExamChoiceRow& row) {
