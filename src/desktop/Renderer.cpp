@@ -63,6 +63,8 @@ void Renderer::Sync()
             view = new WindowView(runtime_, *window);
             if (topmost_.count(window->handle_if_loaded()))
                 view->SetTopmost();
+            if (!window->is_visible())
+                PrepareAhead(view);
         }
         view->Sync();
         if (window->is_visible())
@@ -92,6 +94,19 @@ void Renderer::Sync()
         }
     }
     syncing_ = false;
+}
+
+void Renderer::PrepareAhead(WindowView* view)
+{
+    // A window loaded hidden (the review, filled while the exam runs) is
+    // styled and given its platform window in idle time, so that its first
+    // showing only lays out and paints.
+    QTimer::singleShot(0, view, [view] {
+        if (view->isVisible())
+            return;
+        view->ensurePolished();
+        view->winId();
+    });
 }
 
 void Renderer::KeepAbove(QWidget* notice)

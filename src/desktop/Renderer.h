@@ -49,6 +49,7 @@ private:
     void Sync();
     void ScheduleTimers();
     void RaiseNotices();
+    void PrepareAhead(WindowView* view);
 
     ui::Runtime& runtime_;
     std::unordered_map<const ui::Window*, QPointer<WindowView>> views_;
