@@ -588,7 +588,9 @@ void WindowView::SyncWindowProps()
         return;
     window_revision_ = window_.revision();
     const ui::WindowProps& props = window_.peek();
-    setWindowTitle(ToWidget(props.caption));
+    // An empty caption leaves the title bar empty; Qt would put the
+    // program's name there instead.
+    setWindowTitle(props.caption.empty() ? QStringLiteral(" ") : ToWidget(props.caption));
     QPalette pal = client_->palette();
     pal.setColor(QPalette::Window, Resolve(props.back, QGuiApplication::palette()));
     client_->setPalette(pal);
@@ -599,13 +601,17 @@ void WindowView::Sync()
 {
     syncing_ = true;
     SyncWindowProps();
+    bool changed = false;
     for (ui::Control* control : window_.controls()) {
         auto it = widgets_.find(control);
         if (it == widgets_.end() || it->second.revision == control->revision())
             continue;
         it->second.revision = control->revision();
         SyncControl(*control, it->second.widget);
+        changed = true;
     }
+    if (changed)
+        KeepCoveredPicturesOutOfTabOrder();
     if (window_.focus_serial() != focus_serial_) {
         focus_serial_ = window_.focus_serial();
         if (ui::Control* focused = window_.focused()) {
@@ -615,6 +621,39 @@ void WindowView::Sync()
         }
     }
     syncing_ = false;
+}
+
+namespace {
+
+// Whether a sibling stacked above the widget hides it whole.
+bool CoveredBySibling(const QWidget* widget)
+{
+    const QWidget* parent = widget->parentWidget();
+    if (!parent)
+        return false;
+    const QObjectList& siblings = parent->children();
+    for (qsizetype i = siblings.indexOf(widget) + 1; i < siblings.size(); ++i) {
+        const auto* above = qobject_cast<const QWidget*>(siblings[i]);
+        if (above && !above->isWindow() && above->isVisibleTo(parent) &&
+            !above->testAttribute(Qt::WA_TransparentForMouseEvents) && above->geometry().contains(widget->geometry()))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+// A picture button that a frame or another control covers whole (the
+// buttons of a window's own surface under a frame that fills it) cannot be
+// clicked; Tab must not reach it either, or Enter would press a button the
+// learner cannot see.
+void WindowView::KeepCoveredPicturesOutOfTabOrder()
+{
+    for (auto& [control, entry] : widgets_) {
+        if (control->kind() != ui::ControlKind::Image || !static_cast<ui::Image*>(control)->on_click)
+            continue;
+        entry.widget->setFocusPolicy(CoveredBySibling(entry.widget) ? Qt::NoFocus : Qt::StrongFocus);
+    }
 }
 
 void WindowView::SyncControl(ui::Control& control, QWidget* widget)

@@ -51,6 +51,7 @@ private:
     void SyncControl(ui::Control& control, QWidget* widget);
     void BuildMenuBar();
     void SyncWindowProps();
+    void KeepCoveredPicturesOutOfTabOrder();
 
     ui::Runtime& runtime_;
     ui::Window& window_;

@@ -13,6 +13,7 @@
 #include <QEventLoop>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <ctime>
 #include <functional>
@@ -541,6 +542,36 @@ TEST_F(DesktopTest, the_chapter_and_case_roads_walk_with_the_keyboard_alone)
     EXPECT_FALSE(app.form31.is_loaded());
     walk.Press(app.form16, "Command8");
     EXPECT_TRUE(app.form10.is_visible());
+}
+
+// The login's own surface keeps two picture buttons under the frame that
+// fills it: Tab must pass them by, or Enter would press an unseen "退出".
+// Its empty caption must stay empty, not turn into the program's name.
+TEST_F(DesktopTest, tab_on_the_login_skips_the_covered_surface_buttons)
+{
+    app.Start();
+    app.runtime().Run([&] { app.form12.Show(); });
+    QApplication::processEvents();
+    desktop::WindowView* view = renderer.ViewOf(app.form12);
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view, 1000));
+    ASSERT_NE(view->windowHandle(), nullptr);
+    EXPECT_FALSE(view->windowHandle()->title().isEmpty());
+    EXPECT_TRUE(view->windowHandle()->title().trimmed().isEmpty());
+
+    QStringList reached;
+    for (int tabs = 0; tabs < 8; ++tabs) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        reached << focus->objectName();
+        QTest::keyClick(focus, Qt::Key_Tab);
+        QApplication::processEvents();
+    }
+    EXPECT_FALSE(reached.contains("Image2")) << reached.join(' ').toStdString();
+    EXPECT_FALSE(reached.contains("Image3")) << reached.join(' ').toStdString();
+    EXPECT_TRUE(reached.contains("Image5")) << reached.join(' ').toStdString();
+    EXPECT_TRUE(reached.contains("Image4")) << reached.join(' ').toStdString();
+    EXPECT_TRUE(app.form12.is_visible());
 }
 
 TEST(PlacementTest, a_pop_up_opens_beside_its_opener_and_over_it_only_where_it_must)
