@@ -387,11 +387,13 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
         }
     }
 
-    // Tab order by the design's tab indexes.
+    // Tab order by the design's tab indexes; controls with the same index
+    // (pictures have none of their own) keep the order of the design.
     std::vector<std::pair<int, QWidget*>> order;
-    for (auto& [control, entry] : widgets_) {
-        if (entry.widget->focusPolicy() != Qt::NoFocus)
-            order.emplace_back(control->peek().tab_index, entry.widget);
+    for (ui::Control* control : window_.controls()) {
+        auto it = widgets_.find(control);
+        if (it != widgets_.end() && it->second.widget->focusPolicy() != Qt::NoFocus)
+            order.emplace_back(control->peek().tab_index, it->second.widget);
     }
     std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (size_t i = 1; i < order.size(); ++i)

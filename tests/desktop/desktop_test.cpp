@@ -571,6 +571,9 @@ TEST_F(DesktopTest, tab_on_the_login_skips_the_covered_surface_buttons)
     EXPECT_FALSE(reached.contains("Image3")) << reached.join(' ').toStdString();
     EXPECT_TRUE(reached.contains("Image5")) << reached.join(' ').toStdString();
     EXPECT_TRUE(reached.contains("Image4")) << reached.join(' ').toStdString();
+    // Pictures have no tab index of their own: after the entry comes "下一步",
+    // as the design lists it, not "退出".
+    EXPECT_EQ(reached.indexOf("Image5"), reached.indexOf("Text1") + 1) << reached.join(' ').toStdString();
     EXPECT_TRUE(app.form12.is_visible());
 }
 
