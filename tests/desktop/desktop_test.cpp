@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -258,6 +259,34 @@ TEST_F(DesktopTest, a_message_box_shows_a_huge_text_cut_short)
     EXPECT_LE(desktop::ShownMessageText(many).count(QChar('\n')), 30);
     const std::string four_lines = "您输入的准考证号是：418203957614\n您的姓名是：模拟者\n您的身份证号是：******************\n请问是否正确？";
     EXPECT_EQ(desktop::ShownMessageText(four_lines), QString::fromStdString(four_lines));
+}
+
+TEST_F(DesktopTest, a_message_box_with_a_short_text_is_as_wide_as_its_title)
+{
+    auto make = [](QMessageBox& box) {
+        box.setWindowTitle(QString::fromUtf8("全国计算机等级考试_信息提示"));
+        box.setText(QString::fromUtf8("只有勾选了已阅读才能进行考试！"));
+        box.setIcon(QMessageBox::Question);
+        box.addButton(QString::fromUtf8("确定"), QMessageBox::AcceptRole);
+        box.addButton(QString::fromUtf8("取消"), QMessageBox::RejectRole);
+    };
+    QMessageBox plain;
+    make(plain);
+    QMessageBox fitted;
+    make(fitted);
+    desktop::FitTitle(fitted);
+    plain.show();
+    fitted.show();
+    QApplication::processEvents();
+    QFont bold = fitted.font();
+    bold.setBold(true);
+    const int title = QFontMetrics(bold).horizontalAdvance(fitted.windowTitle());
+    ASSERT_LT(plain.width(), title + 96);  // the case at hand: the text alone is narrower
+    EXPECT_GE(fitted.width(), title + 96);
+    // The message itself is laid out as before.
+    auto* label = fitted.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), plain.text());
 }
 
 // Each click area lies on its pictured button: the picture inside the
