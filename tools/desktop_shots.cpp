@@ -125,6 +125,8 @@ int main(int argc, char** argv)
     // The unit test and its evaluation sheet.
     rt.Click(app.form60.Command10);
     Shot(dir, "unit-test");
+    AnswerSoon(dir, "unit-test-notice-before-the-first");
+    rt.Click(app.form4.cmd(0));
     rt.Click(app.form4.Command1);
     Shot(dir, "evaluation-sheet");
     rt.Click(app.form3.Command5);
@@ -155,6 +157,8 @@ int main(int argc, char** argv)
     rt.Click(app.form12.Image5);
     Shot(dir, "exam-confirmation");
     rt.Click(app.form13.Image4);
+    AnswerSoon(dir, "exam-rules-unticked-question");
+    rt.Click(app.form14.Image3);
     rt.Click(app.form14.Check1);
     Shot(dir, "exam-rules-ticked");
     rt.Click(app.form14.Image3);
