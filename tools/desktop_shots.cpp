@@ -15,6 +15,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "desktop/DesktopProgram.h"
 #include "desktop/Session.h"
@@ -107,6 +108,25 @@ int main(int argc, char** argv)
     Shot(dir, "case-steps-beside-task");
     rt.Click(app.form31.Command2);
     rt.Click(app.form16.Command8);
+
+    // The steps window over the wide choice window, with an analysis.
+    rt.Type(app.form10.Combo1, "第10套");
+    rt.Click(app.form10.Command2);
+    rt.Click(app.form16.Command1);
+    rt.Click(app.form20.Label3(5));
+    const std::string key = app.m.Table.AnswerKey(5);
+    rt.Click(app.form20.Option1(key.size() == 1 && key[0] >= 'A' && key[0] <= 'D' ? key[0] - 'A' : 0));
+    rt.Click(app.form20.Command1);
+    Shot(dir, "steps-over-choice");
+    rt.Click(app.form9.Command2);
+    rt.Click(app.form20.Image3);
+    rt.Click(app.form16.Command8);
+    // The answer loaded the mode choice, the progress page and the review.
+    rt.Run([&app] {
+        app.form43.Unload();
+        app.form15.Unload();
+        app.form1.Unload();
+    });
 
     // The Access practice with its answer and notes windows.
     rt.Click(app.form10.Command3);
