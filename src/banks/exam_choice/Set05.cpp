@@ -102,7 +102,7 @@ constexpr ExamChoiceRow kRows[] = {
      "所以答案为A。"},
     {"20.在Windows 7中，要锁定计算机、回到登录界面，可以按的快捷键是（）。", "(A)Win+L", "(B)Win+D",
      "(C)Win+E", "(D)Win+R", "A",
-     "在Windows 7中，Win+L锁定计算机，需要重新输入密码才能回到桌面；Win+D显示桌面，"
+     "在Windows 7中，Win+L锁定计算机并显示登录界面，设有密码的账户要重新输入密码才能回到桌面；Win+D显示桌面，"
      "Win+E打开资源管理器（“计算机”窗口），Win+R打开“运行”对话框。所以答案为A。"},
 };
 
