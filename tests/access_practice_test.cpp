@@ -111,6 +111,18 @@ TEST_F(AccessPracticeTest, the_case_chooser_opens_the_set_chooser_and_stays_load
     EXPECT_EQ(app.form10.CurrentSetName(), "实例1");
 }
 
+TEST_F(AccessPracticeTest, closing_the_set_chooser_by_its_title_bar_returns_to_the_case_chooser)
+{
+    OpenCaseChooser();
+    ASSERT_TRUE(rt().Type(app.form10.Combo1, "实例7"));
+    ASSERT_TRUE(rt().Click(app.form10.Command3));
+    ASSERT_TRUE(rt().CloseByTitleBar(chooser()));
+    EXPECT_FALSE(rt().ended());
+    EXPECT_FALSE(chooser().is_loaded());
+    EXPECT_TRUE(app.form10.is_visible());
+    EXPECT_EQ(app.form10.CurrentSetName(), "实例7");
+}
+
 TEST_F(AccessPracticeTest, start_writes_the_set_name_opens_the_practice_and_leaves_the_chooser)
 {
     OpenPractice(22);

@@ -81,6 +81,16 @@ TEST_F(DrillChooserTest, the_choosers_back_shows_chapter_study_with_its_chapter)
     EXPECT_EQ(app.form2.load_count(), 1u);
 }
 
+TEST_F(DrillChooserTest, closing_the_chooser_by_its_title_bar_returns_to_chapter_study)
+{
+    OpenChooser();
+    ASSERT_TRUE(rt().CloseByTitleBar(chooser()));
+    EXPECT_FALSE(rt().ended());
+    EXPECT_FALSE(chooser().is_loaded());
+    EXPECT_TRUE(app.form2.is_visible());
+    EXPECT_EQ(app.form2.List1.list_index(), 3);
+}
+
 // Whatever section is chosen and whatever number another window left, the
 // drill opens on question 1 with an empty feedback box and nothing chosen.
 TEST_F(DrillChooserTest, start_opens_the_drill_on_question_one_of_the_chosen_section)
@@ -153,6 +163,21 @@ TEST_F(DrillChooserTest, start_closes_an_open_steps_window_first)
     ASSERT_TRUE(rt().Click(drill().Command2));
     EXPECT_TRUE(app.form9.is_visible());
     EXPECT_FALSE(app.form9.Command1.visible());
+}
+
+// The title bar's close leaves the drill the way "返回" does, so the
+// learner lands in chapter study instead of on an empty screen.
+TEST_F(DrillChooserTest, closing_the_drill_by_its_title_bar_returns_to_chapter_study)
+{
+    OpenChooser();
+    ASSERT_TRUE(rt().Click(chooser().Command1));
+    ASSERT_TRUE(rt().Click(drill().cmd(1)));
+    ASSERT_TRUE(rt().CloseByTitleBar(drill()));
+    EXPECT_FALSE(rt().ended());
+    EXPECT_FALSE(drill().is_loaded());
+    EXPECT_TRUE(app.form2.is_visible());
+    EXPECT_EQ(app.form2.List1.list_index(), 3);
+    EXPECT_EQ(app.m.CurrentQuestion, 0);
 }
 
 TEST_F(DrillChooserTest, the_drills_back_returns_to_chapter_study_and_leaves_hint_and_steps_open)

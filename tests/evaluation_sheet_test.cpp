@@ -110,6 +110,27 @@ TEST_F(EvaluationSheetTest, a_number_click_recolours_every_number_from_the_rows_
     }
 }
 
+TEST_F(EvaluationSheetTest, number_colours_come_from_the_sheets_own_rows_with_equal_texts_first)
+{
+    OpenSheet();
+    // A key row written at load with an empty key for 5, then the table's
+    // keys and answers changed behind the sheet: only its own rows count.
+    Run([&] {
+        app.m.Table.AnswerKey.Set(5, "");
+        sheet().Unload();
+        sheet().Show();
+        sheet().Label4(2).set_caption("C");
+        sheet().Label4(3).set_caption("B");
+        app.m.Table.AnswerKey.Set(3, "B");
+        app.m.Table.GivenAnswer.Set(4, app.m.Table.AnswerKey(4));
+    });
+    ASSERT_EQ(sheet().Label6(3).caption(), "C");
+    ASSERT_TRUE(rt().Click(sheet().Label3(7)));
+    // 2 right; 3 wrong by its key cell; 4 unanswered on the sheet; 5 with
+    // both cells empty counts as equal.
+    EXPECT_EQ(Colors(), Expected({{2, kRight}, {3, kWrong}, {5, kRight}, {7, kCurrent}}));
+}
+
 TEST_F(EvaluationSheetTest, steps_move_the_detail_only_and_stop_at_both_ends_with_their_messages)
 {
     OpenSheet();

@@ -391,6 +391,19 @@ TEST_F(ExamChoiceTest, leaving_returns_to_the_task_window_and_the_next_entry_sta
     EXPECT_EQ(choice().Label3(3).back_color(), ui::colors::kWhite);
 }
 
+// In training the task window is the only way on: the title bar's close
+// leaves the choice window as its leave area does.
+TEST_F(ExamChoiceTest, closing_by_the_title_bar_returns_to_the_task_window)
+{
+    EnterSet("第6套");
+    ASSERT_TRUE(rt().Click(choice().Label3(3)));
+    ASSERT_TRUE(rt().CloseByTitleBar(choice()));
+    EXPECT_FALSE(rt().ended());
+    EXPECT_FALSE(choice().is_loaded());
+    EXPECT_TRUE(task().is_visible());
+    EXPECT_EQ(current(), 0);
+}
+
 TEST_F(ExamChoiceTest, leaving_after_the_task_window_was_unloaded_loads_it_afresh_with_slot_22)
 {
     EnterSet("第6套");

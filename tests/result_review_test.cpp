@@ -81,6 +81,30 @@ TEST_F(ResultReviewTest, the_submitted_review_loads_its_set_afresh_from_the_bank
     EXPECT_EQ(review().Text4(4).text(), StandInKey(3, 4));
 }
 
+// An exam left without submitting keeps its set held; the next start still
+// loads the set it drew, and its review shows that set's keys.
+TEST_F(ResultReviewTest, the_next_exam_after_one_left_unsubmitted_loads_and_reviews_its_own_set)
+{
+    StartExam("第3套");
+    ASSERT_TRUE(rt().CloseByTitleBar(app.form16));
+    Run([&] { app.form43.Show(); });
+    ASSERT_TRUE(rt().Click(app.form43.Command4));
+    fake.AnswerNextBox(platform::MsgAnswer::Yes);
+    ASSERT_TRUE(rt().Click(app.form12.Image5));
+    ASSERT_TRUE(rt().Click(app.form13.Image4));
+    Advance(100);
+    Run([&] { app.form10.SetCurrentSetName("第7套"); });
+    ASSERT_TRUE(rt().Click(app.form14.Check1));
+    ASSERT_TRUE(rt().Click(app.form14.Image3));
+    for (int k = 1; k <= 20; ++k)
+        ASSERT_EQ(app.m.Table.QuestionText(k), StandInQuestion(7, k)) << k;
+    Submit();
+    for (int k = 1; k <= 20; ++k)
+        EXPECT_EQ(review().Text4(k).text(), StandInKey(7, k)) << k;
+    EXPECT_EQ(review().Text1.text(), QuestionOf(7, 1));
+    EXPECT_EQ(review().Text2.text(), AnswerOf(7, 1));
+}
+
 TEST_F(ResultReviewTest, a_set_without_choice_questions_shows_what_the_table_holds)
 {
     StartExam("第25套");

@@ -206,6 +206,29 @@ TEST_F(RulesPageTest, first_four_sets_empty_the_case_fields_and_the_task_text)
     EXPECT_EQ(app.form16.Label4.caption(), "电子表格");
 }
 
+// An exam left with its task window hidden keeps the case bank held; the
+// next start on one of the first four sets empties the fields all the same.
+TEST_F(RulesPageTest, first_four_sets_empty_the_fields_again_after_an_exam_left_unsubmitted)
+{
+    EnterRules();
+    DrawAndTick("第2套");
+    ASSERT_TRUE(rt().Click(app.form14.Image3));
+    ASSERT_TRUE(rt().Click(app.form42.Label6));
+    // What a unit test run in between leaves in the table.
+    app.m.Table.QuestionText.Set(22, "单元测验第22题");
+    app.m.Table.AnswerKey.Set(30, "B");
+    ASSERT_TRUE(rt().Click(app.form8.Image2));
+    ASSERT_TRUE(rt().Click(app.form59.Command4));
+    ASSERT_TRUE(rt().Click(app.form43.Command4));
+    fake.AnswerNextBox(MsgAnswer::Yes);
+    ASSERT_TRUE(rt().Click(app.form12.Image5));
+    ASSERT_TRUE(rt().Click(app.form13.Image4));
+    DrawAndTick("第3套");
+    ASSERT_TRUE(rt().Click(app.form14.Image3));
+    EXPECT_EQ(app.m.Table.QuestionText(22), "");
+    EXPECT_EQ(app.m.Table.AnswerKey(30), "");
+}
+
 TEST_F(RulesPageTest, sets_past_twenty_change_nothing_in_the_table)
 {
     app.m.Table.QuestionText.Set(22, "上次的任务");

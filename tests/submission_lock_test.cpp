@@ -54,6 +54,24 @@ TEST_F(SubmissionLockTest, only_the_processing_message_shows_until_the_first_tic
     EXPECT_FALSE(rt().CloseByTitleBar(lock()));
 }
 
+TEST_F(SubmissionLockTest, the_message_runs_across_the_top_with_entry_and_button_at_its_right_end_and_the_hint_below)
+{
+    const ui::Rect message = lock().Label1.peek().rect;
+    const ui::Rect entry = lock().Text1.peek().rect;
+    const ui::Rect button = lock().Command1.peek().rect;
+    const ui::Rect hint = lock().Label4.peek().rect;
+    const int height = lock().peek().client_height;
+    EXPECT_LE(message.top + message.height, height / 4) << "the message line stands at the top of the lock";
+    for (const ui::Rect& r : {entry, button}) {
+        const int middle = r.top + r.height / 2;
+        EXPECT_TRUE(middle > message.top && middle < message.top + message.height) << "on the message line";
+    }
+    EXPECT_GE(entry.left, message.left + message.width);
+    EXPECT_GE(button.left, entry.left + entry.width);
+    EXPECT_LE(button.left + button.width, lock().peek().client_width);
+    EXPECT_GE(hint.top, entry.top + entry.height);
+}
+
 TEST_F(SubmissionLockTest, anything_but_the_exact_password_is_refused_and_the_entry_emptied)
 {
     for (const std::string& wrong : {std::string(""), std::string(" 58143"), std::string("58143 "), std::string("5814"),

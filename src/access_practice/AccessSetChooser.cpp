@@ -32,6 +32,14 @@ void AccessSetChooser::Command1_Click()
     SwapHandoverNextFirst(*this, app_.form36);
 }
 
+// Closed with its title bar: back to the case chooser, as "返回" does,
+// rather than leave the learner with nothing on screen.
+void AccessSetChooser::Form_QueryUnload()
+{
+    if (app_.form10.is_loaded() && !app_.form10.is_visible())
+        app_.form10.Show();
+}
+
 void AccessSetChooser::Command2_Click() { SwapHandoverNextFirst(*this, app_.form10); }
 
 }  // namespace boxi

@@ -19,9 +19,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOption>
 #include <QWheelEvent>
 
 #include <functional>
+#include <type_traits>
 #include <limits>
 
 #include "desktop/Artwork.h"
@@ -158,11 +161,37 @@ protected:
 
 bool IsEnter(const QKeyEvent* event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
 
+// A button, option or check box that marks its focus however the focus came
+// to it, as the pictures and coloured buttons do: the style would otherwise
+// mark it only once the keyboard has moved the focus, so a window opening
+// with the focus on a button would not show which one Enter presses.
+template <typename Base>
+class FocusMarked : public Base {
+public:
+    using Base::Base;
+
+protected:
+    void initStyleOption(QStyleOptionButton* option) const override
+    {
+        Base::initStyleOption(option);
+        // A coloured button draws its own mark from its style sheet.
+        if (this->hasFocus() && this->styleSheet().isEmpty())
+            option->state |= QStyle::State_KeyboardFocusChange;
+        // A check box too narrow for its caption (the caption drawn in the
+        // artwork beside it) is only its box, and so is its focus mark.
+        if constexpr (std::is_same_v<Base, QCheckBox>) {
+            const int box = this->style()->pixelMetric(QStyle::PM_IndicatorWidth, option, this);
+            if (this->width() < box + option->fontMetrics.horizontalAdvance(option->text))
+                option->text.clear();
+        }
+    }
+};
+
 // A command button that Enter presses too, as on Windows, where Enter and
 // Space both press the button with the focus. Auto-repeat presses once.
-class ModelButton : public QPushButton {
+class ModelButton : public FocusMarked<QPushButton> {
 public:
-    using QPushButton::QPushButton;
+    using FocusMarked::FocusMarked;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
@@ -521,7 +550,7 @@ QWidget* WindowView::Create(ui::Control& control)
     }
     case ui::ControlKind::OptionButton: {
         auto& option = static_cast<ui::OptionButton&>(control);
-        auto* widget = new QRadioButton(parent);
+        auto* widget = new FocusMarked<QRadioButton>(parent);
         // The model keeps the group: none selected must stay possible.
         widget->setAutoExclusive(false);
         connect(widget, &QRadioButton::clicked, this, [this, &runtime, &option] {
@@ -532,7 +561,7 @@ QWidget* WindowView::Create(ui::Control& control)
     }
     case ui::ControlKind::CheckBox: {
         auto& check = static_cast<ui::CheckBox&>(control);
-        auto* widget = new QCheckBox(parent);
+        auto* widget = new FocusMarked<QCheckBox>(parent);
         connect(widget, &QCheckBox::clicked, this, [this, &runtime, &check] {
             runtime.Click(check);
             Sync();
@@ -590,9 +619,10 @@ void WindowView::SyncWindowProps()
         return;
     window_revision_ = window_.revision();
     const ui::WindowProps& props = window_.peek();
-    // An empty caption leaves the title bar empty; Qt would put the
-    // program's name there instead.
-    setWindowTitle(props.caption.empty() ? QStringLiteral(" ") : ToWidget(props.caption));
+    // An empty caption is an empty title bar: given no title at all, the
+    // window system would show the program's name there instead.
+    const QString title = ToWidget(props.caption);
+    setWindowTitle(title.isEmpty() ? QStringLiteral(" ") : title);
     QPalette pal = client_->palette();
     pal.setColor(QPalette::Window, Resolve(props.back, QGuiApplication::palette()));
     client_->setPalette(pal);

@@ -65,6 +65,14 @@ void DrillChooser::Command1_Click()
     ClosePopup(*this);
 }
 
+// Closed with its title bar: back to chapter study, as "返回" does, rather
+// than leave the learner with nothing on screen.
+void DrillChooser::Form_QueryUnload()
+{
+    if (app_.form2.is_loaded() && !app_.form2.is_visible())
+        app_.form2.Show();
+}
+
 void DrillChooser::Command2_Click() { SwapHandoverNextFirst(*this, app_.form2); }
 
 }  // namespace boxi

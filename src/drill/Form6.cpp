@@ -111,6 +111,14 @@ void Form6::Command5_Click()
     SwapHandoverNextLast(*this, app_.form2);
 }
 
+// Closed with its title bar: back to chapter study as "返回" does, rather
+// than leave the learner with nothing on screen.
+void Form6::Form_QueryUnload()
+{
+    app_.m.CurrentQuestion = 0;
+    app_.form2.Show();
+}
+
 void Form6::List1_Click()
 {
     if (List1.list_index() == 0)

@@ -60,6 +60,9 @@ public:
     // to put the first question on screen.
     void cmd_Click(int index);
 
+protected:
+    void Form_QueryUnload() override;
+
 private:
     void Optbutton_Click(int index);
     void Command2_Click();

@@ -47,6 +47,10 @@ void Form14::StartExam()
     // goes first: every exam counts down afresh.
     app_.form42.Unload();
     app_.form42.Show();
+    // Such an exam also leaves its banks held, which would keep its set in
+    // the table in place of the one just drawn.
+    app_.set_loader.ReleaseChoiceBank();
+    app_.set_loader.ReleaseCaseBank();
     app_.LoadCurrentSet(SetLoadUse::ExamStarting);
     // A portal still open behind the exam windows goes out of sight for
     // these sets.

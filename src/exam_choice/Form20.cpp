@@ -108,6 +108,14 @@ void Form20::Image3_Click()
     app_.form16.Show();
 }
 
+// Closed with its title bar: back to the task window as the leave area
+// does, so a learner in training is not left with nothing on screen.
+void Form20::Form_QueryUnload()
+{
+    app_.m.CurrentQuestion = 0;
+    app_.form16.Show();
+}
+
 void Form20::Command1_Click() { app_.form9.Show(); }
 
 // The answer is recorded the same way in both modes; only training judges
