@@ -198,6 +198,23 @@ TEST_F(TaskWindowTest, title_bar_close_releases_the_case_bank_as_back_does)
     EXPECT_EQ(steps().Text1.text(), WrittenSteps(case_a()));
 }
 
+// A bank still held from elsewhere (an exam left with its task window
+// hidden holds it) must not keep the chosen case from loading.
+TEST_F(TaskWindowTest, a_case_chosen_while_the_case_bank_is_held_still_loads)
+{
+    OpenCase(case_a());
+    ASSERT_TRUE(rt().Click(task().Command8));
+    Run([&] {
+        app.set_loader.Load(app.m.Table, "第1套", SetLoadUse::ExamStarting);
+        app.m.Table.QuestionText.Set(banks::kCaseSlot, "");
+    });
+    ASSERT_TRUE(app.set_loader.CaseBankHeld());
+    OpenCase(case_b());
+    EXPECT_EQ(task().Text1.text(), app.m.Table.QuestionText(banks::kCaseSlot));
+    EXPECT_FALSE(task().Text1.text().empty());
+    EXPECT_EQ(task().Label4.caption(), case_b());
+}
+
 TEST_F(TaskWindowTest, title_bar_close_of_the_last_window_on_screen_ends_the_program)
 {
     // The hidden chooser does not keep an invisible program running.

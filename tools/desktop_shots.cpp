@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QPixmap>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -13,6 +15,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "desktop/DesktopProgram.h"
 #include "desktop/Session.h"
@@ -43,6 +46,20 @@ void CloseNotices()
         if (widget->inherits("QMessageBox"))
             widget->close();
     }
+}
+
+// Takes a picture of the next question once it is up, then answers it with
+// its default button.
+void AnswerSoon(const QDir& dir, const char* name)
+{
+    QTimer::singleShot(600, [dir, name] {
+        QApplication::primaryScreen()->grabWindow(0).save(dir.filePath(QString::fromUtf8(name) + ".png"));
+        std::printf("%s\n", dir.filePath(QString::fromUtf8(name) + ".png").toStdString().c_str());
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible() && box->defaultButton())
+                box->defaultButton()->click();
+        }
+    });
 }
 
 }  // namespace
@@ -89,5 +106,89 @@ int main(int argc, char** argv)
     rt.Click(app.form10.Command2);
     rt.Click(app.form16.Command2);
     Shot(dir, "case-steps-beside-task");
+    rt.Click(app.form31.Command2);
+    rt.Click(app.form16.Command8);
+
+    // The steps window over the wide choice window, with an analysis.
+    rt.Type(app.form10.Combo1, "第10套");
+    rt.Click(app.form10.Command2);
+    rt.Click(app.form16.Command1);
+    rt.Click(app.form20.Label3(5));
+    const std::string key = app.m.Table.AnswerKey(5);
+    rt.Click(app.form20.Option1(key.size() == 1 && key[0] >= 'A' && key[0] <= 'D' ? key[0] - 'A' : 0));
+    rt.Click(app.form20.Command1);
+    Shot(dir, "steps-over-choice");
+    rt.Click(app.form9.Command2);
+    rt.Click(app.form20.Image3);
+    rt.Click(app.form16.Command8);
+    // The answer loaded the mode choice, the progress page and the review.
+    rt.Run([&app] {
+        app.form43.Unload();
+        app.form15.Unload();
+        app.form1.Unload();
+    });
+
+    // The Access practice with its answer and notes windows.
+    rt.Click(app.form10.Command3);
+    Shot(dir, "access-chooser");
+    rt.Click(app.access_set_chooser.Command1);
+    Shot(dir, "access-practice");
+    rt.Click(app.form36.Command4);
+    Shot(dir, "access-answer");
+    rt.Choose(app.form36.KSGY);
+    Shot(dir, "access-notes");
+    rt.Click(app.form27.Command1);
+    rt.CloseByTitleBar(app.form51);
+    rt.Click(app.form36.Command5);
+    rt.Click(app.form10.Command1);
+
+    // The unit test and its evaluation sheet.
+    rt.Click(app.form60.Command10);
+    Shot(dir, "unit-test");
+    AnswerSoon(dir, "unit-test-notice-before-the-first");
+    rt.Click(app.form4.cmd(0));
+    rt.Click(app.form4.Command1);
+    Shot(dir, "evaluation-sheet");
+    rt.Click(app.form3.Command5);
+    rt.Click(app.form4.Command2);
+
+    // The drill and its hint past the first question.
+    rt.Click(app.form60.Command2);
+    rt.Click(app.form2.Command2);
+    Shot(dir, "drill-chooser");
+    rt.Click(app.drill_chooser.Command1);
+    Shot(dir, "drill");
+    rt.Click(app.form6.cmd(0));
+    Shot(dir, "drill-hint");
+    rt.Click(app.form38.Command1);
+    rt.Click(app.form6.Command5);
+    rt.Click(app.form2.Command3);
+
+    // The exam from its start window to the choice section under the toolbar.
+    rt.Click(app.form60.Command7);
+    rt.Click(app.form8.Image2);
+    Shot(dir, "exam-start");
+    rt.Click(app.form59.Command4);
+    Shot(dir, "exam-mode-choice");
+    rt.Click(app.form43.Option1(1));
+    rt.Click(app.form43.Command4);
+    Shot(dir, "exam-login");
+    AnswerSoon(dir, "exam-login-question");
+    rt.Click(app.form12.Image5);
+    Shot(dir, "exam-confirmation");
+    rt.Click(app.form13.Image4);
+    AnswerSoon(dir, "exam-rules-unticked-question");
+    rt.Click(app.form14.Image3);
+    rt.Click(app.form14.Check1);
+    Shot(dir, "exam-rules-ticked");
+    // A set with a choice section in place of the draw, so the pictures
+    // are the same every run.
+    rt.Run([&app] { app.form10.SetCurrentSetName("第3套"); });
+    rt.Click(app.form14.Image3);
+    Shot(dir, "exam-task-under-toolbar");
+    rt.Click(app.form16.Command1);
+    Shot(dir, "exam-choice-under-toolbar");
+    rt.Click(app.form42.Label8);
+    Shot(dir, "exam-progress");
     return 0;
 }

@@ -198,6 +198,34 @@ int main(int argc, char** argv)
         app.form15.Unload();
         app.form1.Unload();
     });
+    // The longest stems and options of the exam sets, and the analyses of
+    // several lines in the steps window, in training mode.
+    for (auto [set, question, analysis] :
+         {std::tuple{"第6套", 9, false}, std::tuple{"第18套", 2, false}, std::tuple{"第8套", 2, false},
+          std::tuple{"第4套", 3, false}, std::tuple{"第5套", 5, true}, std::tuple{"第7套", 16, true},
+          std::tuple{"第10套", 5, true}}) {
+        const std::string state = std::string(set) + "-" + std::to_string(question);
+        rt.Type(app.form10.Combo1, set);
+        rt.Click(app.form10.Command2);
+        rt.Click(app.form16.Command1);
+        rt.Click(app.form20.Label3(question));
+        // The analysis button comes with the right answer.
+        const std::string letter = app.m.Table.AnswerKey(question);
+        rt.Click(app.form20.Option1(analysis && letter.size() == 1 ? letter[0] - 'A' : 3));
+        shoot.Shot(app.form20, state);
+        if (analysis) {
+            rt.Click(app.form20.Command1);
+            shoot.Shot(app.form9, state);
+            rt.Click(app.form9.Command2);
+        }
+        rt.Click(app.form20.Image3);
+        rt.Click(app.form16.Command8);
+        rt.Run([&app] {
+            app.form43.Unload();
+            app.form15.Unload();
+            app.form1.Unload();
+        });
+    }
     rt.Click(app.form10.Command3);
     shoot.Shot(app.access_set_chooser, "");
     rt.Select(app.access_set_chooser.List1, 21);
@@ -266,6 +294,7 @@ int main(int argc, char** argv)
     rt.Click(app.form2.Command2);
     shoot.Shot(app.drill_chooser, "");
     rt.Click(app.drill_chooser.Command1);
+    shoot.Shot(app.form6, "overview1");
     rt.Click(app.form6.cmd(1));
     rt.Click(app.form6.cmd(1));
     rt.Click(app.form6.Optbutton(1));

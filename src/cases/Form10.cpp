@@ -43,6 +43,9 @@ void Form10::Form_Load()
 
 void Form10::Command2_Click()
 {
+    // An exam left with its task window hidden still holds the case bank;
+    // the case chosen here must load all the same.
+    app_.set_loader.ReleaseCaseBank();
     app_.LoadCurrentSet(SetLoadUse::CaseOpening);
     // A task window still loaded (the exam left it, or its text was read
     // while hidden) would keep the previous task: give it the loaded one.

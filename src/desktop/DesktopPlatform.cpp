@@ -4,12 +4,15 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpacerItem>
 #include <QTimer>
 
 #include "desktop/Renderer.h"
@@ -46,6 +49,22 @@ QString ShownText(const std::string& text)
 
 QString ShownMessageText(const std::string& text) { return ShownText(text); }
 
+void FitTitle(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    // Title bars set their text in bold; the rest is the title bar's icon
+    // and buttons.
+    QFont font = box.font();
+    font.setBold(true);
+    int wanted = QFontMetrics(font).horizontalAdvance(box.windowTitle()) + 96;
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        wanted = std::min(wanted, screen->availableGeometry().width() - 160);
+    grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 namespace {
 
 MsgAnswer ShowMessageBox(const platform::MessageBoxRequest& request, QWidget* parent)
@@ -81,6 +100,7 @@ MsgAnswer ShowMessageBox(const platform::MessageBoxRequest& request, QWidget* pa
     // Closing the box with Esc or its close box answers as its last button
     // (Cancel or No), or OK when it has one button.
     box.setEscapeButton(buttons.back().first);
+    FitTitle(box);
     box.exec();
     for (auto& [button, answer] : buttons) {
         if (box.clickedButton() == button)

@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -29,6 +31,7 @@
 #endif
 
 #include <functional>
+#include <type_traits>
 #include <limits>
 
 #include "desktop/Artwork.h"
@@ -165,11 +168,37 @@ protected:
 
 bool IsEnter(const QKeyEvent* event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
 
+// A button, option or check box that marks its focus however the focus came
+// to it, as the pictures and coloured buttons do: the style would otherwise
+// mark it only once the keyboard has moved the focus, so a window opening
+// with the focus on a button would not show which one Enter presses.
+template <typename Base>
+class FocusMarked : public Base {
+public:
+    using Base::Base;
+
+protected:
+    void initStyleOption(QStyleOptionButton* option) const override
+    {
+        Base::initStyleOption(option);
+        // A coloured button draws its own mark from its style sheet.
+        if (this->hasFocus() && this->styleSheet().isEmpty())
+            option->state |= QStyle::State_KeyboardFocusChange;
+        // A check box too narrow for its caption (the caption drawn in the
+        // artwork beside it) is only its box, and so is its focus mark.
+        if constexpr (std::is_same_v<Base, QCheckBox>) {
+            const int box = this->style()->pixelMetric(QStyle::PM_IndicatorWidth, option, this);
+            if (this->width() < box + option->fontMetrics.horizontalAdvance(option->text))
+                option->text.clear();
+        }
+    }
+};
+
 // A command button that Enter presses too, as on Windows, where Enter and
 // Space both press the button with the focus. Auto-repeat presses once.
-class ModelButton : public QPushButton {
+class ModelButton : public FocusMarked<QPushButton> {
 public:
-    using QPushButton::QPushButton;
+    using FocusMarked::FocusMarked;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
@@ -435,11 +464,13 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
         }
     }
 
-    // Tab order by the design's tab indexes.
+    // Tab order by the design's tab indexes; controls with the same index
+    // (pictures have none of their own) keep the order of the design.
     std::vector<std::pair<int, QWidget*>> order;
-    for (auto& [control, entry] : widgets_) {
-        if (entry.widget->focusPolicy() != Qt::NoFocus)
-            order.emplace_back(control->peek().tab_index, entry.widget);
+    for (ui::Control* control : window_.controls()) {
+        auto it = widgets_.find(control);
+        if (it != widgets_.end() && it->second.widget->focusPolicy() != Qt::NoFocus)
+            order.emplace_back(control->peek().tab_index, it->second.widget);
     }
     std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (size_t i = 1; i < order.size(); ++i)
@@ -567,7 +598,7 @@ QWidget* WindowView::Create(ui::Control& control)
     }
     case ui::ControlKind::OptionButton: {
         auto& option = static_cast<ui::OptionButton&>(control);
-        auto* widget = new QRadioButton(parent);
+        auto* widget = new FocusMarked<QRadioButton>(parent);
         // The model keeps the group: none selected must stay possible.
         widget->setAutoExclusive(false);
         connect(widget, &QRadioButton::clicked, this, [this, &runtime, &option] {
@@ -578,7 +609,7 @@ QWidget* WindowView::Create(ui::Control& control)
     }
     case ui::ControlKind::CheckBox: {
         auto& check = static_cast<ui::CheckBox&>(control);
-        auto* widget = new QCheckBox(parent);
+        auto* widget = new FocusMarked<QCheckBox>(parent);
         connect(widget, &QCheckBox::clicked, this, [this, &runtime, &check] {
             runtime.Click(check);
             Sync();
@@ -636,7 +667,10 @@ void WindowView::SyncWindowProps()
         return;
     window_revision_ = window_.revision();
     const ui::WindowProps& props = window_.peek();
-    setWindowTitle(ToWidget(props.caption));
+    // An empty caption is an empty title bar: given no title at all, the
+    // window system would show the program's name there instead.
+    const QString title = ToWidget(props.caption);
+    setWindowTitle(title.isEmpty() ? QStringLiteral(" ") : title);
     QPalette pal = client_->palette();
     pal.setColor(QPalette::Window, Resolve(props.back, QGuiApplication::palette()));
     client_->setPalette(pal);
@@ -647,13 +681,17 @@ void WindowView::Sync()
 {
     syncing_ = true;
     SyncWindowProps();
+    bool changed = false;
     for (ui::Control* control : window_.controls()) {
         auto it = widgets_.find(control);
         if (it == widgets_.end() || it->second.revision == control->revision())
             continue;
         it->second.revision = control->revision();
         SyncControl(*control, it->second.widget);
+        changed = true;
     }
+    if (changed)
+        KeepCoveredPicturesOutOfTabOrder();
     if (window_.focus_serial() != focus_serial_) {
         focus_serial_ = window_.focus_serial();
         if (ui::Control* focused = window_.focused()) {
@@ -663,6 +701,39 @@ void WindowView::Sync()
         }
     }
     syncing_ = false;
+}
+
+namespace {
+
+// Whether a sibling stacked above the widget hides it whole.
+bool CoveredBySibling(const QWidget* widget)
+{
+    const QWidget* parent = widget->parentWidget();
+    if (!parent)
+        return false;
+    const QObjectList& siblings = parent->children();
+    for (qsizetype i = siblings.indexOf(widget) + 1; i < siblings.size(); ++i) {
+        const auto* above = qobject_cast<const QWidget*>(siblings[i]);
+        if (above && !above->isWindow() && above->isVisibleTo(parent) &&
+            !above->testAttribute(Qt::WA_TransparentForMouseEvents) && above->geometry().contains(widget->geometry()))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+// A picture button that a frame or another control covers whole (the
+// buttons of a window's own surface under a frame that fills it) cannot be
+// clicked; Tab must not reach it either, or Enter would press a button the
+// learner cannot see.
+void WindowView::KeepCoveredPicturesOutOfTabOrder()
+{
+    for (auto& [control, entry] : widgets_) {
+        if (control->kind() != ui::ControlKind::Image || !static_cast<ui::Image*>(control)->on_click)
+            continue;
+        entry.widget->setFocusPolicy(CoveredBySibling(entry.widget) ? Qt::NoFocus : Qt::StrongFocus);
+    }
 }
 
 void WindowView::SyncControl(ui::Control& control, QWidget* widget)

@@ -55,6 +55,7 @@ private:
     void SyncControl(ui::Control& control, QWidget* widget);
     void BuildMenuBar();
     void SyncWindowProps();
+    void KeepCoveredPicturesOutOfTabOrder();
 
     ui::Runtime& runtime_;
     ui::Window& window_;

@@ -10,9 +10,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <ctime>
 #include <functional>
@@ -258,6 +261,34 @@ TEST_F(DesktopTest, a_message_box_shows_a_huge_text_cut_short)
     EXPECT_EQ(desktop::ShownMessageText(four_lines), QString::fromStdString(four_lines));
 }
 
+TEST_F(DesktopTest, a_message_box_with_a_short_text_is_as_wide_as_its_title)
+{
+    auto make = [](QMessageBox& box) {
+        box.setWindowTitle(QString::fromUtf8("全国计算机等级考试_信息提示"));
+        box.setText(QString::fromUtf8("只有勾选了已阅读才能进行考试！"));
+        box.setIcon(QMessageBox::Question);
+        box.addButton(QString::fromUtf8("确定"), QMessageBox::AcceptRole);
+        box.addButton(QString::fromUtf8("取消"), QMessageBox::RejectRole);
+    };
+    QMessageBox plain;
+    make(plain);
+    QMessageBox fitted;
+    make(fitted);
+    desktop::FitTitle(fitted);
+    plain.show();
+    fitted.show();
+    QApplication::processEvents();
+    QFont bold = fitted.font();
+    bold.setBold(true);
+    const int title = QFontMetrics(bold).horizontalAdvance(fitted.windowTitle());
+    ASSERT_LT(plain.width(), title + 96);  // the case at hand: the text alone is narrower
+    EXPECT_GE(fitted.width(), title + 96);
+    // The message itself is laid out as before.
+    auto* label = fitted.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), plain.text());
+}
+
 // Each click area lies on its pictured button: the picture inside the
 // area's edges is not the background just below it.
 TEST_F(DesktopTest, exam_click_areas_lie_over_the_pictured_buttons_and_the_check_box_shows_only_its_box)
@@ -397,6 +428,81 @@ TEST_F(DesktopTest, focus_marks_show_on_the_portal_picture_and_on_coloured_butto
             changed += with.pixel(x, 1) != without.pixel(x, 1);
         EXPECT_GT(changed, with.width() / 2);
     }
+}
+
+TEST_F(DesktopTest, plain_buttons_and_options_mark_a_focus_that_the_window_or_a_click_gave_them)
+{
+    app.Start();
+    app.runtime().Click(app.form8.Image2);  // the exam start window, focus on its first button
+    app.runtime().Run([&] {
+        app.form43.Show();
+        app.form14.Show();
+    });
+    struct Row {
+        ui::Window& window;
+        const char* name;
+        Qt::FocusReason reason;
+        const char* elsewhere;  // where the focus is before
+    };
+    const Row rows[] = {
+        {app.form59, "Command1", Qt::OtherFocusReason, "Command2"},
+        {app.form59, "Command4", Qt::MouseFocusReason, "Command2"},
+        {app.form43, "Option1(0)", Qt::OtherFocusReason, "Command3"},
+        {app.form43, "Command4", Qt::OtherFocusReason, "Command3"},
+        {app.form14, "Check1", Qt::OtherFocusReason, "Image3"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.window.name() + "." + row.name);
+        auto* widget = Widget<QAbstractButton>(row.window, row.name);
+        ASSERT_NE(widget, nullptr);
+        auto* other = Widget<QWidget>(row.window, row.elsewhere);
+        ASSERT_NE(other, nullptr);
+        renderer.ViewOf(row.window)->activateWindow();
+        other->setFocus(Qt::OtherFocusReason);
+        widget->window()->setAttribute(Qt::WA_KeyboardFocusChange, false);
+        QApplication::processEvents();
+        ASSERT_FALSE(widget->hasFocus());
+        const QImage without = widget->grab().toImage();
+        widget->setFocus(row.reason);
+        QApplication::processEvents();
+        ASSERT_TRUE(widget->hasFocus());
+        ASSERT_FALSE(widget->window()->testAttribute(Qt::WA_KeyboardFocusChange));
+        const QImage with = widget->grab().toImage();
+        int changed = 0;
+        for (int y = 0; y < with.height(); ++y)
+            for (int x = 0; x < with.width(); ++x)
+                changed += with.pixel(x, y) != without.pixel(x, y);
+        EXPECT_GT(changed, 12);
+        // The rules page's box has its caption in the artwork: its mark stays
+        // round the box, with no sliver of a caption frame beside it.
+        if (row.window.name() == "Form14") {
+            const int box = widget->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget);
+            int beside = 0;
+            for (int y = 0; y < with.height(); ++y)
+                for (int x = box + 1; x < with.width(); ++x)
+                    beside += with.pixel(x, y) != without.pixel(x, y);
+            EXPECT_EQ(beside, 0);
+        }
+    }
+}
+
+TEST_F(DesktopTest, the_login_window_has_an_empty_title_bar_and_not_the_program_name)
+{
+    app.Start();
+    app.runtime().Run([&] { app.form12.Show(); });
+    QApplication::processEvents();
+    auto* login = renderer.ViewOf(app.form12);
+    ASSERT_NE(login, nullptr);
+    ASSERT_NE(login->windowHandle(), nullptr);
+    // What reaches the window system: not nothing, which it would fill with
+    // the program's name, and nothing to read either.
+    const QString title = login->windowHandle()->title();
+    EXPECT_FALSE(title.isEmpty());
+    EXPECT_TRUE(title.trimmed().isEmpty()) << title.toStdString();
+    // A caption written later still shows as it stands.
+    app.runtime().Run([&] { app.form12.set_caption("考生登录"); });
+    QApplication::processEvents();
+    EXPECT_EQ(login->windowHandle()->title(), QString::fromUtf8("考生登录"));
 }
 
 TEST_F(DesktopTest, a_click_keeps_the_focus_where_it_went_across_the_next_syncs)
@@ -541,6 +647,35 @@ TEST_F(DesktopTest, the_chapter_and_case_roads_walk_with_the_keyboard_alone)
     EXPECT_FALSE(app.form31.is_loaded());
     walk.Press(app.form16, "Command8");
     EXPECT_TRUE(app.form10.is_visible());
+}
+
+// The login's own surface keeps two picture buttons under the frame that
+// fills it: Tab must pass them by, or Enter would press an unseen "退出".
+TEST_F(DesktopTest, tab_on_the_login_skips_the_covered_surface_buttons)
+{
+    app.Start();
+    app.runtime().Run([&] { app.form12.Show(); });
+    QApplication::processEvents();
+    desktop::WindowView* view = renderer.ViewOf(app.form12);
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view, 1000));
+
+    QStringList reached;
+    for (int tabs = 0; tabs < 8; ++tabs) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        reached << focus->objectName();
+        QTest::keyClick(focus, Qt::Key_Tab);
+        QApplication::processEvents();
+    }
+    EXPECT_FALSE(reached.contains("Image2")) << reached.join(' ').toStdString();
+    EXPECT_FALSE(reached.contains("Image3")) << reached.join(' ').toStdString();
+    EXPECT_TRUE(reached.contains("Image5")) << reached.join(' ').toStdString();
+    EXPECT_TRUE(reached.contains("Image4")) << reached.join(' ').toStdString();
+    // Pictures have no tab index of their own: after the entry comes "下一步",
+    // as the design lists it, not "退出".
+    EXPECT_EQ(reached.indexOf("Image5"), reached.indexOf("Text1") + 1) << reached.join(' ').toStdString();
+    EXPECT_TRUE(app.form12.is_visible());
 }
 
 TEST(PlacementTest, a_pop_up_opens_beside_its_opener_and_over_it_only_where_it_must)
