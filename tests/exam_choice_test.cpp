@@ -60,17 +60,7 @@ protected:
 
     // Opens `name` in training: the portal, the course menu's "实战模拟",
     // the chooser with the name typed.
-    void OpenInChooser(const std::string& name)
-    {
-        if (!app.form10.is_visible()) {
-            StartFresh();
-            ASSERT_TRUE(rt().Click(app.form8.Image1));
-            ASSERT_TRUE(rt().Click(app.form60.Command4));
-        }
-        ASSERT_TRUE(rt().Type(app.form10.Combo1, name));
-        ASSERT_TRUE(rt().Click(app.form10.Command2));
-        fake.ClearJournal();
-    }
+    void OpenInChooser(const std::string& name) { OpenFromCaseChooser(name); }
 
     // Opens the set and enters its choice section through the task window.
     void EnterSet(const std::string& name)

@@ -51,17 +51,7 @@ protected:
 
     // Opens `name` from the case chooser, entering it from the portal when
     // it is not on screen.
-    void OpenCase(const std::string& name)
-    {
-        if (!app.form10.is_visible()) {
-            StartFresh();
-            ASSERT_TRUE(rt().Click(app.form8.Image1));
-            ASSERT_TRUE(rt().Click(app.form60.Command4));
-        }
-        ASSERT_TRUE(rt().Type(app.form10.Combo1, name));
-        ASSERT_TRUE(rt().Click(app.form10.Command2));
-        fake.ClearJournal();
-    }
+    void OpenCase(const std::string& name) { OpenFromCaseChooser(name); }
 
     // Opens the case and its steps window.
     void OpenCaseSteps(const std::string& name)
@@ -268,18 +258,8 @@ TEST_F(TaskWindowTest, right_button_in_either_text_pops_its_window_menu_only)
         {task().Text1, "PopupMenu(Form16, popmenu, [\"禁止右键\"]) -> 0"},
         {steps().Text1, "PopupMenu(Form31, popmenu, [\"内容不可更改\"]) -> 0"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.popup);
-        const std::string text = row.box.text();
-        fake.ClearJournal();
-        ASSERT_TRUE(rt().MouseDown(row.box, ui::kLeftButton));
-        EXPECT_TRUE(fake.journal().empty());
-        fake.ChooseNextPopupItem(0);  // the item does nothing
-        ASSERT_TRUE(rt().MouseDown(row.box, ui::kRightButton, 0, 40, 40));
-        EXPECT_EQ(fake.journal(), (Journal{row.popup}));
-        EXPECT_EQ(row.box.text(), text);
-        EXPECT_TRUE(row.box.enabled());
-    }
+    for (const Row& row : rows)
+        ExpectRightClickGuard(row.box, row.popup);
 }
 
 }  // namespace

@@ -52,4 +52,30 @@ void AppTest::StartFresh()
     fake.ClearJournal();
 }
 
+void AppTest::OpenFromCaseChooser(const std::string& name)
+{
+    if (!app.form10.is_visible()) {
+        StartFresh();
+        ASSERT_TRUE(rt().Click(app.form8.Image1));
+        ASSERT_TRUE(rt().Click(app.form60.Command4));
+    }
+    ASSERT_TRUE(rt().Type(app.form10.Combo1, name));
+    ASSERT_TRUE(rt().Click(app.form10.Command2));
+    fake.ClearJournal();
+}
+
+void AppTest::ExpectRightClickGuard(ui::TextBox& box, const std::string& popup)
+{
+    SCOPED_TRACE(popup);
+    const std::string text = box.text();
+    fake.ClearJournal();
+    ASSERT_TRUE(rt().MouseDown(box, ui::kLeftButton));
+    EXPECT_TRUE(fake.journal().empty());
+    fake.ChooseNextPopupItem(0);  // the item does nothing
+    ASSERT_TRUE(rt().MouseDown(box, ui::kRightButton, 0, 40, 40));
+    EXPECT_EQ(fake.journal(), (std::vector<std::string>{popup}));
+    EXPECT_EQ(box.text(), text);
+    EXPECT_TRUE(box.enabled());
+}
+
 }  // namespace boxi::testing

@@ -9,6 +9,7 @@
 #include "app/App.h"
 #include "platform/FakePlatform.h"
 #include "support/Journal.h"
+#include "ui/Controls.h"
 #include "ui/Runtime.h"
 #include "ui/Window.h"
 
@@ -45,6 +46,12 @@ protected:
         app.runtime().Run(std::forward<F>(f));
     }
     void Advance(std::int64_t ms) { AdvanceClock(app.runtime(), fake, ms); }
+    // Opens `name` from the case chooser ("确定"), entering the chooser from
+    // the portal when it is not on screen, and forgets the journal so far.
+    void OpenFromCaseChooser(const std::string& name);
+    // A guarded box: a left press does nothing; a right press pops exactly
+    // `popup` (the journal's line) and leaves the text and the box as they were.
+    void ExpectRightClickGuard(ui::TextBox& box, const std::string& popup);
     ui::Runtime& rt() { return app.runtime(); }
 
     platform::FakePlatform fake;
