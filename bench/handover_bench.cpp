@@ -116,7 +116,7 @@ void RenderHandover(benchmark::State& state, const Handover& handover)
     }
     // As the program does: warm up once the portal is on screen.
     bool warmed = false;
-    desktop::ScheduleWarmUp(app.runtime(), [&warmed] { warmed = true; });
+    desktop::ScheduleWarmUp(app.runtime(), renderer, [&warmed] { warmed = true; });
     while (!warmed)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     handover.reach(app);
@@ -205,7 +205,7 @@ void TwoHourExam(benchmark::State& state)
             break;
         }
         bool warmed = false;
-        desktop::ScheduleWarmUp(app.runtime(), [&warmed] { warmed = true; });
+        desktop::ScheduleWarmUp(app.runtime(), renderer, [&warmed] { warmed = true; });
         while (!warmed)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         ReachExam(app);

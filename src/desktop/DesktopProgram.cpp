@@ -12,7 +12,9 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <tuple>
@@ -42,11 +44,26 @@ void WarmFont(const QFont& font, const QString& text)
     painter.drawText(QPointF(0, 20), text);
 }
 
-void AddCharacters(std::set<char32_t>& characters, std::string_view utf8)
-{
-    for (char32_t c : QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).toUcs4())
-        characters.insert(c);
-}
+// Characters gathered from many texts; each appears once in Text().
+class CharacterSet {
+public:
+    void Add(std::string_view utf8)
+    {
+        const QList<uint> decoded = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).toUcs4();
+        characters_.insert(characters_.end(), decoded.begin(), decoded.end());
+    }
+    void Add(const CharacterSet& other) { characters_.insert(characters_.end(), other.characters_.begin(), other.characters_.end()); }
+    void Add(char32_t c) { characters_.push_back(c); }
+    QString Text()
+    {
+        std::sort(characters_.begin(), characters_.end());
+        characters_.erase(std::unique(characters_.begin(), characters_.end()), characters_.end());
+        return QString::fromUcs4(characters_.data(), static_cast<qsizetype>(characters_.size()));
+    }
+
+private:
+    std::vector<char32_t> characters_;
+};
 
 // Every text the banks can put into a text box, as the box shows it.
 std::vector<QString> BankTexts()
@@ -73,88 +90,100 @@ std::vector<QString> BankTexts()
     return texts;
 }
 
-// Every character the bank texts can put into a text box.
-QString BankCharacters()
+// Every character the texts of the course, the cases and the syllabus can
+// put into a text box.
+void AddCourseCharacters(CharacterSet& characters)
 {
-    std::set<char32_t> characters;
     for (int chapter = 0; chapter < banks::kChapterCount; ++chapter) {
         for (std::string_view line : banks::KnowledgeOutlineLines(chapter))
-            AddCharacters(characters, line);
+            characters.Add(line);
     }
     for (const banks::OperationExercise* exercise : banks::OperationExercises()) {
         for (std::string_view line : exercise->task_lines)
-            AddCharacters(characters, line);
+            characters.Add(line);
         for (std::string_view line : exercise->steps_lines)
-            AddCharacters(characters, line);
+            characters.Add(line);
     }
     for (const banks::PracticalCase& practical_case : banks::PresentCases()) {
         for (std::string_view line : practical_case.texts.task)
-            AddCharacters(characters, line);
+            characters.Add(line);
         for (std::string_view line : practical_case.texts.step_lines)
-            AddCharacters(characters, line);
+            characters.Add(line);
         for (banks::Lines block : practical_case.texts.step_blocks) {
             for (std::string_view line : block)
-                AddCharacters(characters, line);
+                characters.Add(line);
         }
     }
     for (std::string_view line : banks::SyllabusLines())
-        AddCharacters(characters, line);
+        characters.Add(line);
+}
+
+// Every character of the exam's choice questions.
+void AddExamChoiceCharacters(CharacterSet& characters)
+{
     for (const banks::ExamChoiceSet* set : banks::WrittenExamChoiceSets()) {
         for (const banks::ExamChoiceRow& row : set->rows) {
             for (std::string_view text : {row.QuestionText, row.ChoiceA, row.ChoiceB, row.ChoiceC, row.ChoiceD,
                                           row.AnswerKey, row.AnswerAnalysis})
-                AddCharacters(characters, text);
+                characters.Add(text);
         }
     }
-    std::u32string all(characters.begin(), characters.end());
-    return QString::fromUcs4(all.data(), static_cast<qsizetype>(all.size()));
 }
-
 
 // Runs one step per turn of the event loop, so a click waits for one step
 // at most.
-void RunInSteps(std::shared_ptr<std::vector<std::function<void()>>> steps, size_t next)
+void RunInSteps(std::shared_ptr<std::vector<std::function<void()>>> steps, size_t next, QObject* context)
 {
     if (next >= steps->size())
         return;
     (*steps)[next]();
-    QTimer::singleShot(0, [steps, next] { RunInSteps(steps, next + 1); });
+    QTimer::singleShot(0, context, [steps, next, context] { RunInSteps(steps, next + 1, context); });
 }
 
-}  // namespace
-
-void ScheduleWarmUp(ui::Runtime& runtime, std::function<void()> warmed)
+// The warm-up's steps, planned after the portal's first paint: reading
+// every bank text takes a few milliseconds.
+std::shared_ptr<std::vector<std::function<void()>>> WarmUpSteps(const ui::Runtime& runtime, std::function<void()> warmed)
 {
     auto steps = std::make_shared<std::vector<std::function<void()>>>();
-    // Every font the windows are designed with, with the characters of their
-    // own captions; the fonts of text and list boxes also with every
-    // character of the banks, in slices.
-    std::set<std::tuple<std::string, double, bool>> seen;
-    std::set<std::tuple<std::string, double, bool>> boxes;
-    std::set<char32_t> captions;
+    // Every font the windows are designed with, each with the characters of
+    // the captions and texts it is designed to show; the fonts of regular
+    // text and list boxes also with every character of the course, case,
+    // syllabus and choice texts. Each glyph drawn maps pages of the font
+    // file (and the kernel maps their neighbours too), so a font is warmed
+    // with its own characters, not with every character of the program.
+    using FontKey = std::tuple<std::string, double, bool>;
+    std::map<FontKey, CharacterSet> characters;
+    std::set<FontKey> shows_banks;
     for (const ui::Window* window : runtime.windows()) {
-        AddCharacters(captions, window->peek().caption);
         for (const ui::Control* control : window->controls()) {
             const ui::Props& design = control->design();
-            AddCharacters(captions, design.caption);
-            AddCharacters(captions, design.text);
-            seen.emplace(design.font.name, design.font.size, design.font.bold);
-            if (control->kind() == ui::ControlKind::TextBox || control->kind() == ui::ControlKind::ListBox)
-                boxes.emplace(design.font.name, design.font.size, design.font.bold);
+            const FontKey key{design.font.name, design.font.size, design.font.bold};
+            characters[key].Add(design.caption);
+            characters[key].Add(design.text);
+            // The bank texts are shown in regular boxes; the bold boxes show
+            // texts of their own, which are left to their first showing.
+            const bool box = control->kind() == ui::ControlKind::TextBox || control->kind() == ui::ControlKind::ListBox;
+            if (box && !design.font.bold)
+                shows_banks.insert(key);
         }
     }
-    std::u32string caption_list(captions.begin(), captions.end());
-    const QString caption_text = QString::fromUcs4(caption_list.data(), static_cast<qsizetype>(caption_list.size()));
-    for (const auto& [name, size, bold] : seen) {
-        ui::Font font{.name = name, .size = size, .bold = bold};
-        steps->push_back([font, caption_text] { WarmFont(ModelFont(font), caption_text); });
-    }
-    const QString bank_text = BankCharacters();
+    CharacterSet bank;
+    AddCourseCharacters(bank);
+    AddExamChoiceCharacters(bank);
+    bank.Text();
     constexpr qsizetype kSlice = 160;
-    for (const auto& [name, size, bold] : boxes) {
-        ui::Font font{.name = name, .size = size, .bold = bold};
-        for (qsizetype at = 0; at < bank_text.size(); at += kSlice)
-            steps->push_back([font, slice = bank_text.mid(at, kSlice)] { WarmFont(ModelFont(font), slice); });
+    for (auto& [key, own] : characters) {
+        // Digits, letters and signs are drawn everywhere: counts, keys, set
+        // numbers.
+        for (char32_t c = 0x20; c < 0x7f; ++c)
+            own.Add(c);
+        if (shows_banks.count(key))
+            own.Add(bank);
+        const auto& [name, size, bold] = key;
+        const QFont font = ModelFont({.name = name, .size = size, .bold = bold});
+        const QString text = own.Text();
+        for (qsizetype at = 0; at < text.size(); at += kSlice)
+            steps->push_back([font, slice = text.mid(at, kSlice)] { WarmFont(font, slice); });
     }
     // Laying a text out in a text box the first time costs more than the
     // glyphs: lay every bank text out once, off screen, in the box font of
@@ -210,8 +239,17 @@ void ScheduleWarmUp(ui::Runtime& runtime, std::function<void()> warmed)
     });
     if (warmed)
         steps->push_back(std::move(warmed));
+    return steps;
+}
+
+}  // namespace
+
+void ScheduleWarmUp(ui::Runtime& runtime, Renderer& renderer, std::function<void()> warmed)
+{
     // After the portal's first paint, which is what a learner waits for.
-    QTimer::singleShot(150, [steps] { RunInSteps(steps, 0); });
+    QTimer::singleShot(150, &renderer, [&runtime, &renderer, warmed = std::move(warmed)] {
+        RunInSteps(WarmUpSteps(runtime, std::move(warmed)), 0, &renderer);
+    });
 }
 
 DesktopProgram::DesktopProgram() { ConnectDesktop(platform_, renderer_); }
@@ -220,7 +258,7 @@ void DesktopProgram::Start(std::function<void()> warmed)
 {
     app_.Start();
     if (!app_.runtime().ended())
-        ScheduleWarmUp(app_.runtime(), std::move(warmed));
+        ScheduleWarmUp(app_.runtime(), renderer_, std::move(warmed));
 }
 
 }  // namespace boxi::desktop

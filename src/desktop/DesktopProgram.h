@@ -31,6 +31,7 @@ private:
 };
 
 // The warm-up on its own, for tools that build the program differently.
-void ScheduleWarmUp(ui::Runtime& runtime, std::function<void()> warmed = {});
+// Nothing runs once `renderer` is gone.
+void ScheduleWarmUp(ui::Runtime& runtime, Renderer& renderer, std::function<void()> warmed = {});
 
 }  // namespace boxi::desktop
