@@ -9,7 +9,9 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <ctime>
+#include <string_view>
 
 namespace boxi::bench {
 
@@ -76,18 +78,61 @@ long CurrentRssKib()
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
+RssByKind CurrentRssByKind()
+{
+    RssByKind kinds;
+    FILE* smaps = std::fopen("/proc/self/smaps", "r");
+    if (!smaps)
+        return kinds;
+    char line[4096];
+    long* into = &kinds.private_kib;
+    while (std::fgets(line, sizeof line, smaps)) {
+        unsigned long from = 0, to = 0;
+        if (std::sscanf(line, "%lx-%lx", &from, &to) == 2 && std::strchr(line, ':')) {
+            // A mapping's header: "from-to perms offset dev inode [path]".
+            const char* path = std::strchr(line, '/');
+            std::string_view name = path ? std::string_view(path) : std::string_view();
+            const bool font = name.find("/fonts/") != std::string_view::npos || name.find(".ttc") != std::string_view::npos ||
+                              name.find(".ttf") != std::string_view::npos || name.find(".otf") != std::string_view::npos;
+            // Shared memory (the X server's window images) is memory of the
+            // program's own, not a file it maps.
+            const bool shared_memory = name.rfind("/SYSV", 0) == 0 || name.rfind("/dev/shm/", 0) == 0 ||
+                                       name.rfind("/memfd:", 0) == 0 || name.find(" (deleted)") != std::string_view::npos;
+            into = !path || shared_memory ? &kinds.private_kib : font ? &kinds.fonts_kib : &kinds.code_kib;
+            continue;
+        }
+        long kib = 0;
+        if (std::sscanf(line, "Rss: %ld kB", &kib) == 1)
+            *into += kib;
+    }
+    std::fclose(smaps);
+    return kinds;
+}
+
+namespace {
+
+void PrintKinds()
+{
+    const RssByKind kinds = CurrentRssByKind();
+    std::printf(" private=%ld fonts=%ld code=%ld\n", kinds.private_kib, kinds.fonts_kib, kinds.code_kib);
+}
+
+}  // namespace
+
 void PrintPainted(const StartupStamps& stamps, const PaintProbe& probe)
 {
-    std::printf("painted done=%lld main=%lld qapp=%lld built=%lld shown=%lld paint=%lld rss=%ld\n",
+    std::printf("painted done=%lld main=%lld qapp=%lld built=%lld shown=%lld paint=%lld rss=%ld",
                 static_cast<long long>(MonotonicNs()), static_cast<long long>(stamps.main),
                 static_cast<long long>(stamps.qapp), static_cast<long long>(stamps.built),
                 static_cast<long long>(stamps.shown), static_cast<long long>(probe.first_paint_ns()), PeakRssKib());
+    PrintKinds();
     std::fflush(stdout);
 }
 
 void PrintWalked()
 {
-    std::printf("walked rss=%ld\n", PeakRssKib());
+    std::printf("walked rss=%ld", PeakRssKib());
+    PrintKinds();
     std::fflush(stdout);
 }
 

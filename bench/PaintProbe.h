@@ -47,6 +47,16 @@ long PeakRssKib();
 // Resident set of this process now, in KiB: what it holds, not what it held.
 long CurrentRssKib();
 
+// The resident set now by kind, in KiB: private memory (heap, buffers,
+// stacks), pages of font files mapped by FreeType, and pages of the
+// program and its libraries.
+struct RssByKind {
+    long private_kib = 0;
+    long fonts_kib = 0;
+    long code_kib = 0;
+};
+RssByKind CurrentRssByKind();
+
 // When each start-up stage of a child process ended, on MonotonicNs.
 struct StartupStamps {
     std::int64_t main = 0;   // main() entered: loading and static set-up done
@@ -56,9 +66,11 @@ struct StartupStamps {
 };
 
 // The line a child prints when its first paint is done:
-// "painted done=NS main=NS qapp=NS built=NS shown=NS paint=NS rss=KIB".
+// "painted done=NS main=NS qapp=NS built=NS shown=NS paint=NS rss=KIB
+// private=KIB fonts=KIB code=KIB" (peak, then the resident set by kind).
 void PrintPainted(const StartupStamps& stamps, const PaintProbe& probe);
-// The line after the walk through every window: "walked rss=KIB".
+// The line after the walk through every window: "walked rss=KIB
+// private=KIB fonts=KIB code=KIB".
 void PrintWalked();
 // "WHAT rss=KIB" with the resident set now: "settled" with the portal alone
 // after the warm-up, "returned" back at the portal with every other window

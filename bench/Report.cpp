@@ -362,7 +362,21 @@ void PrintReport(const Results& results, const std::vector<StartupFigures>& star
                             Kib(figures.program_rss_settled),
                             Ratio(figures.program_rss_returned, figures.program_rss_settled)});
     }
+    Section kinds{"Resident memory by kind (/proc/self/smaps, medians): the bare window at its first paint, the program after every window opened once",
+                  {"", "boxi", "bare Qt", "difference"}, {}};
+    const std::map<std::string, std::string> kind_names = {
+        {"private", "private: heap, buffers, stacks"}, {"fonts", "font files mapped"}, {"code", "program and libraries"}};
+    for (const StartupFigures& figures : startup) {
+        if (!figures.error.empty())
+            continue;
+        for (const std::string& kind : kRssKinds) {
+            const double program = figures.program_walked_kinds.at(kind), bare = figures.bare_painted_kinds.at(kind);
+            kinds.rows.push_back({kind_names.at(kind) + ", " + figures.platform, Kib(program), Kib(bare),
+                                  (program >= bare ? "+" : "-") + Kib(std::abs(program - bare))});
+        }
+    }
     sections.push_back(memory);
+    sections.push_back(kinds);
     sections.push_back(now);
 
     const std::string run_program = std::string(BOXI_SOURCE_DIR) + "/build/run/src/desktop/boxi";

@@ -30,6 +30,7 @@ struct ChildRun {
     std::int64_t painted_read = 0;  // when the "painted" line arrived
     std::map<std::string, long long> painted;
     long long walked_rss = 0;
+    std::map<std::string, long long> walked;
     long long settled_rss = 0;
     long long returned_rss = 0;
     std::vector<double> walk;  // nanoseconds per step
@@ -131,7 +132,8 @@ ChildRun Spawn(const std::string& program, bool walk, const std::string& platfor
                 run.walk.resize(std::max(run.walk.size(), index + 1));
                 run.walk[index] = static_cast<double>(ns);
             } else if (line.rfind("walked ", 0) == 0) {
-                run.walked_rss = Fields(line)["rss"];
+                run.walked = Fields(line);
+                run.walked_rss = run.walked["rss"];
             } else if (line.rfind("settled ", 0) == 0) {
                 run.settled_rss = Fields(line)["rss"];
             } else if (line.rfind("returned ", 0) == 0) {
@@ -185,6 +187,7 @@ StartupFigures MeasureStartup(const std::string& platform, int runs, const std::
     std::vector<std::vector<double>> program_stages, bare_stages;
     std::vector<double> program_rss, bare_rss, walked_rss, settled_rss, returned_rss;
     std::vector<std::vector<double>> walks;
+    std::map<std::string, std::vector<double>> walked_kinds, bare_kinds;
 
     auto once = [&](bool program, bool counted) {
         ChildRun run = Spawn(program ? BOXI_BENCH_PORTAL_CHILD : BOXI_BENCH_BARE_CHILD, false, platform, log_path);
@@ -197,6 +200,10 @@ StartupFigures MeasureStartup(const std::string& platform, int runs, const std::
         (program ? figures.program : figures.bare).push_back(static_cast<double>(run.painted_read - run.spawned));
         (program ? program_stages : bare_stages).push_back(Stages(run));
         (program ? program_rss : bare_rss).push_back(static_cast<double>(run.painted["rss"]));
+        if (!program) {
+            for (const std::string& kind : kRssKinds)
+                bare_kinds[kind].push_back(static_cast<double>(run.painted[kind]));
+        }
         return true;
     };
 
@@ -219,6 +226,12 @@ StartupFigures MeasureStartup(const std::string& platform, int runs, const std::
         settled_rss.push_back(static_cast<double>(run.settled_rss));
         returned_rss.push_back(static_cast<double>(run.returned_rss));
         walks.push_back(run.walk);
+        for (const std::string& kind : kRssKinds)
+            walked_kinds[kind].push_back(static_cast<double>(run.walked[kind]));
+    }
+    for (const std::string& kind : kRssKinds) {
+        figures.program_walked_kinds[kind] = Median(walked_kinds[kind]);
+        figures.bare_painted_kinds[kind] = Median(bare_kinds[kind]);
     }
     std::vector<double> walk_medians = ColumnMedians(walks);
     for (size_t step = 0; step < walk_medians.size() && step < EveryWindowOnce().size(); ++step)

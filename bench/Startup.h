@@ -29,11 +29,18 @@ struct StartupFigures {
     // window unloaded.
     double program_rss_settled = 0;
     double program_rss_returned = 0;
+    // The resident set by kind, in KiB (medians; private memory, font files,
+    // program and libraries): the program's after the walk, the bare
+    // window's at its first paint.
+    std::map<std::string, double> program_walked_kinds;
+    std::map<std::string, double> bare_painted_kinds;
     // Each handover of the walk, taken for the first time in a fresh
     // process: the median over the walks, by handover name.
     std::map<std::string, double> first_handovers;
     std::string error;
 };
+
+inline const std::vector<std::string> kRssKinds = {"private", "fonts", "code"};
 
 inline const std::vector<std::string> kStageNames = {"exec to main", "QApplication", "objects built", "first window shown",
                                                      "paint event", "paint pass"};
