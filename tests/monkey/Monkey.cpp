@@ -361,12 +361,14 @@ Outcome RandomWalk(const Options& options)
         }
         auto event = DrawEvent(*session, random);
         if (!event) {
+            // Stuck only if a thousand draws in a row find nothing to do.
             if (++idle > 1000) {
                 outcome.failure = "no event can be drawn while the program runs";
                 break;
             }
             continue;
         }
+        idle = 0;
         if (!session->Perform(*event, &random))
             continue;
         outcome.events.push_back(*event);
@@ -484,6 +486,15 @@ Outcome Replay(const std::vector<Event>& events, bool fail_platform_calls)
 
 std::vector<Event> Shrink(std::vector<Event> events, bool fail_platform_calls)
 {
+    // A restart starts a fresh program: most failures need only the events
+    // after the last one. Trying that first keeps long walks quick to shrink.
+    auto last_restart = std::find_if(events.rbegin(), events.rend(),
+                                     [](const Event& event) { return event.kind == Event::Kind::Restart; });
+    if (last_restart != events.rend()) {
+        std::vector<Event> after(last_restart.base(), events.end());
+        if (!after.empty() && Replay(after, fail_platform_calls).failure)
+            events = std::move(after);
+    }
     // Delta debugging: drop ever smaller chunks while the failure stays.
     size_t chunk = std::max<size_t>(1, events.size() / 2);
     while (chunk >= 1 && events.size() > 1) {

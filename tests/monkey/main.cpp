@@ -1,5 +1,6 @@
 // scripts/monkey: a long monkey run. Prints events per second, and for a
 // failure the seed and the shortest event list that reproduces it.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -34,8 +35,20 @@ int main(int argc, char** argv)
             ++failures;
             std::printf("seed %llu%s: %s after %d events\n", static_cast<unsigned long long>(seed),
                         fail_calls ? " (failing platform calls)" : "", outcome.failure->c_str(), outcome.performed);
+            // The program's last steps, then the shortest event list: shrinking
+            // a long walk takes a while, so the failure is out first.
+            const size_t shown = std::min<size_t>(outcome.journal.size(), 20);
+            std::printf("  last steps:");
+            for (size_t i = outcome.journal.size() - shown; i < outcome.journal.size(); ++i)
+                std::printf(" [%s]", outcome.journal[i].c_str());
+            std::printf("\n  last events:\n");
+            const size_t events_shown = std::min<size_t>(outcome.events.size(), 10);
+            for (size_t i = outcome.events.size() - events_shown; i < outcome.events.size(); ++i)
+                std::printf("    %s\n", outcome.events[i].Describe().c_str());
+            std::printf("  shortest events found:\n");
+            std::fflush(stdout);
             for (const auto& event : boxi::monkey::Shrink(outcome.events, fail_calls))
-                std::printf("  %s\n", event.Describe().c_str());
+                std::printf("    %s\n", event.Describe().c_str());
         }
     }
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
