@@ -1,8 +1,5 @@
 #include "Roads.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-
 #include <array>
 #include <string>
 #include <vector>
@@ -431,18 +428,6 @@ const std::array<Handover, 52> kHandovers = {{
      Win<&App::form16>, [](App& app) { Rt(app).Click(app.form16.Command1); }},
 }};
 
-// A learner submits after working on the exam, never within milliseconds
-// of its first answer: a second of idle time, which the program uses to
-// prepare the windows the exam loaded hidden (the progress page, the
-// review).
-void WorkOnTheExam(App&)
-{
-    QElapsedTimer idle;
-    idle.start();
-    while (idle.elapsed() < 1000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-}
-
 const std::array<WalkStep, 45> kWalk = {{
     {"portal -> course menu", nullptr, ToMenu, Win<&App::form60>},
     {"course menu -> chapter study", nullptr, [](App& app) { Rt(app).Click(app.form60.Command2); }, Win<&App::form2>},
@@ -508,7 +493,7 @@ const std::array<WalkStep, 45> kWalk = {{
     {"choice: first answer (loads two windows)", nullptr, [](App& app) { Rt(app).Click(app.form20.Option1(0)); },
      Win<&App::form20>},
     {"choice window -> task window", nullptr, [](App& app) { Rt(app).Click(app.form20.Image3); }, Win<&App::form16>},
-    {"toolbar: submit -> progress page", WorkOnTheExam, [](App& app) { Rt(app).Click(app.form42.Label8); },
+    {"toolbar: submit -> progress page", nullptr, [](App& app) { Rt(app).Click(app.form42.Label8); },
      Win<&App::form15>},
     {"progress page: confirm -> review", nullptr, [](App& app) { Rt(app).Click(app.form15.Command1); },
      Win<&App::form1>},

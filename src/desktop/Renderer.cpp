@@ -1,15 +1,10 @@
 #include "desktop/Renderer.h"
 
-#include <QAbstractScrollArea>
-#include <QImage>
-#include <QPointer>
-
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 #include "desktop/WindowView.h"
@@ -101,55 +96,16 @@ void Renderer::Sync()
     syncing_ = false;
 }
 
-namespace {
-
-// Paints the widgets of a hidden window off screen, one in each idle turn,
-// so that its first showing finds their texts laid out and their glyphs
-// cached. Stops once the window is shown or gone.
-void PaintAheadFrom(QPointer<WindowView> view, std::shared_ptr<std::vector<QPointer<QWidget>>> widgets, size_t next)
-{
-    if (!view || view->isVisible() || next >= widgets->size())
-        return;
-    if (QWidget* widget = (*widgets)[next]; widget && !widget->isHidden() && !widget->size().isEmpty()) {
-        QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
-        widget->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
-    }
-    QTimer::singleShot(0, view, [view, widgets, next] { PaintAheadFrom(view, widgets, next + 1); });
-}
-
-}  // namespace
-
 void Renderer::PrepareAhead(WindowView* view)
 {
     // A window loaded hidden (the review, filled while the exam runs) is
     // styled and given its platform window in idle time, so that its first
-    // showing only lays out and paints. If it stays hidden a while, its
-    // widgets are painted off screen too: the review's first paint is the
-    // largest of the program.
+    // showing only lays out and paints.
     QTimer::singleShot(0, view, [view] {
         if (view->isVisible())
             return;
         view->ensurePolished();
         view->winId();
-    });
-    QTimer::singleShot(kPaintAheadAfterMs, view, [view] {
-        auto widgets = std::make_shared<std::vector<QPointer<QWidget>>>();
-        auto in_scroll_area = [](const QWidget* widget) {
-            for (const QWidget* up = widget->parentWidget(); up; up = up->parentWidget()) {
-                if (qobject_cast<const QAbstractScrollArea*>(up))
-                    return true;
-            }
-            return false;
-        };
-        for (QWidget* widget : view->findChildren<QWidget*>()) {
-            // The leaves, and the text and list boxes whole (their viewport
-            // and bars with them).
-            if (in_scroll_area(widget))
-                continue;
-            if (qobject_cast<QAbstractScrollArea*>(widget) || widget->findChildren<QWidget*>().isEmpty())
-                widgets->emplace_back(widget);
-        }
-        PaintAheadFrom(view, widgets, 0);
     });
 }
 

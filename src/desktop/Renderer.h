@@ -19,11 +19,6 @@ namespace boxi::desktop {
 
 class WindowView;
 
-// How long a window loaded hidden waits before its widgets are painted off
-// screen, in idle turns: long enough to stay out of the handover that
-// loaded it.
-inline constexpr int kPaintAheadAfterMs = 300;
-
 // Keeps one top-level view per loaded model window in step with the model.
 // It syncs whenever the model settles: after each event operation and
 // before a message box or pop-up menu waits. Views of unloaded windows are
