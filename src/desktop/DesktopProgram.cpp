@@ -54,10 +54,15 @@ public:
     }
     void Add(const CharacterSet& other) { characters_.insert(characters_.end(), other.characters_.begin(), other.characters_.end()); }
     void Add(char32_t c) { characters_.push_back(c); }
-    QString Text()
+    // Sorts and drops the repeats.
+    void Compact()
     {
         std::sort(characters_.begin(), characters_.end());
         characters_.erase(std::unique(characters_.begin(), characters_.end()), characters_.end());
+    }
+    QString Text()
+    {
+        Compact();
         return QString::fromUcs4(characters_.data(), static_cast<qsizetype>(characters_.size()));
     }
 
@@ -170,7 +175,7 @@ std::shared_ptr<std::vector<std::function<void()>>> WarmUpSteps(const ui::Runtim
     CharacterSet bank;
     AddCourseCharacters(bank);
     AddExamChoiceCharacters(bank);
-    bank.Text();
+    bank.Compact();
     constexpr qsizetype kSlice = 160;
     for (auto& [key, own] : characters) {
         // Digits, letters and signs are drawn everywhere: counts, keys, set
