@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFontMetrics>
 #include <QTest>
@@ -25,6 +26,7 @@
 #include "app/App.h"
 #include "desktop/ArtworkData.h"
 #include "desktop/DesktopPlatform.h"
+#include "desktop/DesktopProgram.h"
 #include "desktop/Placement.h"
 #include "desktop/Renderer.h"
 #include "desktop/Session.h"
@@ -676,6 +678,41 @@ TEST_F(DesktopTest, tab_on_the_login_skips_the_covered_surface_buttons)
     // as the design lists it, not "退出".
     EXPECT_EQ(reached.indexOf("Image5"), reached.indexOf("Text1") + 1) << reached.join(' ').toStdString();
     EXPECT_TRUE(app.form12.is_visible());
+}
+
+// The warm-up waits for the portal's first paint, runs in the event loop's
+// idle turns to its end, and stops with the renderer it belongs to: a
+// program closed at once must not have its warm-up reach into it.
+TEST(WarmUpTest, it_runs_to_its_end_after_the_first_paint_and_never_after_its_renderer)
+{
+    Application();
+    auto pump = [](int ms, const std::function<bool()>& done) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!done() && waited.elapsed() < ms)
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+    };
+    bool warmed = false;
+    {
+        platform::FakePlatform fake;
+        App app{fake};
+        desktop::Renderer renderer{app.runtime()};
+        app.Start();
+        desktop::ScheduleWarmUp(app.runtime(), renderer, [&warmed] { warmed = true; });
+        EXPECT_FALSE(warmed);
+        pump(60000, [&warmed] { return warmed; });
+        EXPECT_TRUE(warmed);
+    }
+    bool late = false;
+    {
+        platform::FakePlatform fake;
+        App app{fake};
+        desktop::Renderer renderer{app.runtime()};
+        app.Start();
+        desktop::ScheduleWarmUp(app.runtime(), renderer, [&late] { late = true; });
+    }
+    pump(500, [] { return false; });
+    EXPECT_FALSE(late);
 }
 
 TEST(PlacementTest, a_pop_up_opens_beside_its_opener_and_over_it_only_where_it_must)
