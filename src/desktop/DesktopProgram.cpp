@@ -26,6 +26,7 @@
 #include "banks/OperationExercises.h"
 #include "banks/Syllabus.h"
 #include "desktop/DesktopPlatform.h"
+#include "desktop/FontPages.h"
 #include "desktop/Fonts.h"
 #include "ui/Control.h"
 #include "ui/Window.h"
@@ -242,6 +243,9 @@ std::shared_ptr<std::vector<std::function<void()>>> WarmUpSteps(const ui::Runtim
         QImage image(window.size(), QImage::Format_ARGB32_Premultiplied);
         window.render(&image);
     });
+    // The glyphs are in Qt's caches now; the font file pages read for them
+    // are not needed until a new character is drawn.
+    steps->push_back([] { ReleaseFontFilePages(); });
     if (warmed)
         steps->push_back(std::move(warmed));
     return steps;

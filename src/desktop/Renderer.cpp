@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "desktop/FontPages.h"
 #include "desktop/WindowView.h"
 #include "ui/Window.h"
 
@@ -27,6 +28,12 @@ Renderer::Renderer(ui::Runtime& runtime) : runtime_(runtime)
         runtime_.FireDueTimers(runtime_.platform().NowMs());
         ScheduleTimers();
     });
+    // Once a window just shown is painted, its glyphs are in Qt's caches:
+    // the pages of the font files read for them are not needed until a new
+    // character is drawn. Started from the paint, it runs after that pass.
+    font_pages_.setSingleShot(true);
+    font_pages_.setInterval(0);
+    connect(&font_pages_, &QTimer::timeout, this, [] { ReleaseFontFilePages(); });
     runtime_.AddObserver(this);
 }
 
@@ -61,6 +68,7 @@ void Renderer::Sync()
             continue;
         if (!view) {
             view = new WindowView(runtime_, *window);
+            connect(view, &WindowView::Painted, &font_pages_, qOverload<>(&QTimer::start));
             if (topmost_.count(window->handle_if_loaded()))
                 view->SetTopmost();
             if (!window->is_visible())

@@ -59,6 +59,8 @@ private:
     QPointer<WindowView> front_;
     std::uint64_t front_z_ = 0;
     QTimer timer_;
+    // Lets go of font file pages once the windows just shown are painted.
+    QTimer font_pages_;
     bool syncing_ = false;
 };
 

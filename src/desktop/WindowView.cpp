@@ -36,6 +36,7 @@
 
 #include "desktop/Artwork.h"
 #include "desktop/Fonts.h"
+#include "desktop/FontPages.h"
 #include "desktop/Placement.h"
 #include "ui/Controls.h"
 #include "ui/Runtime.h"
@@ -398,9 +399,9 @@ namespace {
 
 // What unloaded windows held goes back once the program has been idle from
 // unloading for a second: the artwork only their pictures held, the
-// style's pixmaps, and the freed heap pages. The grace keeps a window that
-// comes straight back (the task and choice windows of an exam, in turns)
-// from unpacking its pictures again.
+// style's pixmaps, the font file pages, and the freed heap pages. The grace
+// keeps a window that comes straight back (the task and choice windows of
+// an exam, in turns) from unpacking its pictures again.
 void ScheduleGiveBack()
 {
     if (!QCoreApplication::instance())
@@ -412,6 +413,7 @@ void ScheduleGiveBack()
         QObject::connect(timer, &QTimer::timeout, [] {
             ReleaseUnusedArtwork();
             QPixmapCache::clear();
+            ReleaseFontFilePages();
 #if defined(__GLIBC__)
             malloc_trim(0);
 #endif
@@ -440,6 +442,7 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
     BuildMenuBar();
     client_ = new QWidget(this);
     client_->setObjectName("client");
+    client_->installEventFilter(this);
     const int top = menu_bar_ ? menu_bar_->sizeHint().height() : 0;
     client_->setGeometry(0, top, props.client_width, props.client_height);
     if (props.border_style == ui::BorderStyle::Sizable) {
@@ -950,6 +953,23 @@ void WindowView::PlaceBeside(const QWidget* opener)
     const QSize frame_size = size().grownBy(margins);
     const QPoint at = desktop::PlaceBeside(opener->frameGeometry(), frame_size, screen->availableGeometry());
     move(at);
+}
+
+void WindowView::showEvent(QShowEvent* event)
+{
+    paint_due_ = true;
+    QWidget::showEvent(event);
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event)
+{
+    // The client area fills the window and is painted before its controls,
+    // in the same pass.
+    if (watched == client_ && event->type() == QEvent::Paint && paint_due_) {
+        paint_due_ = false;
+        emit Painted();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void WindowView::closeEvent(QCloseEvent* event)

@@ -40,9 +40,15 @@ public:
     // before it is first shown; other windows keep their position.
     void PlaceBeside(const QWidget* opener);
 
+signals:
+    // The window was painted for the first time since it was last shown.
+    void Painted();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Entry {
@@ -63,6 +69,7 @@ private:
     std::uint64_t window_revision_ = ~std::uint64_t{0};
     std::uint64_t focus_serial_ = ~std::uint64_t{0};
     bool placed_ = false;
+    bool paint_due_ = false;
     QWidget* client_ = nullptr;
     QMenuBar* menu_bar_ = nullptr;
     std::unordered_map<ui::Control*, Entry> widgets_;

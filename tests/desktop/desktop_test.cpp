@@ -12,13 +12,18 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QEventLoop>
 #include <QFontMetrics>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
+#include <cctype>
 #include <ctime>
+#include <string_view>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -27,6 +32,8 @@
 #include "desktop/ArtworkData.h"
 #include "desktop/DesktopPlatform.h"
 #include "desktop/DesktopProgram.h"
+#include "desktop/FontPages.h"
+#include "desktop/Fonts.h"
 #include "desktop/Placement.h"
 #include "desktop/Renderer.h"
 #include "desktop/Session.h"
@@ -713,6 +720,80 @@ TEST(WarmUpTest, it_runs_to_its_end_after_the_first_paint_and_never_after_its_re
     }
     pump(500, [] { return false; });
     EXPECT_FALSE(late);
+}
+
+TEST(FontPagesTest, only_read_only_private_maps_of_font_files_are_let_go)
+{
+    struct Row {
+        const char* line;
+        bool font;
+    } rows[] = {
+        {"7f0000000000-7f0001400000 r--p 00000000 08:01 1234 /usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc", true},
+        {"7f0000000000-7f0000100000 r--p 00000000 08:01 1234 /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", true},
+        {"7f0000000000-7f0000100000 r--p 00000000 08:01 1234 /home/learner/My Fonts/SimSun.TTF", true},
+        {"7f0000000000-7f0000100000 r--p 00000000 08:01 1234 /usr/share/fonts/x/Font.OTF", true},
+        // Written to, shared, or not a font file: never touched.
+        {"7f0000000000-7f0000100000 rw-p 00000000 08:01 1234 /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", false},
+        {"7f0000000000-7f0000100000 r--s 00000000 08:01 1234 /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", false},
+        {"7f0000000000-7f0000100000 r--p 00000000 08:01 1234 /usr/lib/x86_64-linux-gnu/libQt6Gui.so.6.4.2", false},
+        {"7f0000000000-7f0000100000 r--p 00000000 08:01 1234 /tmp/ttf", false},
+        {"7f0000000000-7f0000100000 r--p 00000000 08:01 1234 /usr/share/fonts/a.ttf (deleted)", false},
+        {"7f0000000000-7f0000100000 rw-p 00000000 00:00 0 [heap]", false},
+        {"7f0000000000-7f0000100000 r--p 00000000 00:00 0 ", false},
+        {"", false},
+        {"garbage", false},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(desktop::IsFontFileMapping(row.line), row.font) << row.line;
+}
+
+// Resident pages of font files, from /proc/self/smaps.
+long FontFileKib()
+{
+    QFile smaps(QStringLiteral("/proc/self/smaps"));
+    if (!smaps.open(QIODevice::ReadOnly))
+        return -1;
+    long kib = 0;
+    bool font = false;
+    for (const QByteArray& line : smaps.readAll().split('\n')) {
+        if (line.startsWith("Rss:")) {
+            if (font)
+                kib += line.mid(4).trimmed().split(' ').front().toLong();
+        } else if (!line.isEmpty() && !std::isupper(static_cast<unsigned char>(line[0]))) {
+            font = desktop::IsFontFileMapping(std::string_view(line.constData(), static_cast<size_t>(line.size())));
+        }
+    }
+    return kib;
+}
+
+// Drawing maps pages of the CJK face; once the windows just shown are
+// painted they go, and characters never drawn before still draw the same
+// afterwards (their pages come back from the file).
+TEST_F(DesktopTest, font_file_pages_go_after_a_window_is_shown_and_new_glyphs_still_draw)
+{
+    auto draw = [](const QString& text) {
+        QImage image(200, 40, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(desktop::ModelFont({.name = "宋体", .size = 12}));
+        painter.drawText(QPointF(2, 28), text);
+        return image;
+    };
+    draw(QString::fromUtf8("掌握电子表格的公式与函数"));
+    ASSERT_GT(FontFileKib(), 64) << "no CJK font file mapped";
+
+    OpenChapterStudy();
+    QElapsedTimer waited;
+    waited.start();
+    while (FontFileKib() > 64 && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_LE(FontFileKib(), 64);
+
+    const QString fresh = QString::fromUtf8("鑫犇羴淼骉");
+    const QImage first = draw(fresh);
+    EXPECT_GT(desktop::ReleaseFontFilePages(), 0u);
+    EXPECT_EQ(draw(fresh), first);
+    EXPECT_NE(first, draw(QString()));
 }
 
 TEST(PlacementTest, a_pop_up_opens_beside_its_opener_and_over_it_only_where_it_must)
