@@ -3,15 +3,24 @@
 #include <QHash>
 #include <QImage>
 
+#include <span>
+
 #include "desktop/ArtworkData.h"
+#include "desktop/FilePages.h"
 
 namespace boxi::desktop {
 
 namespace {
 
-QHash<QString, QPixmap>& Cache()
+struct Cached {
+    QPixmap pixmap;
+    // The picture's stored bytes, read again only if it is drawn anew.
+    std::span<const char> stored;
+};
+
+QHash<QString, Cached>& Cache()
 {
-    static QHash<QString, QPixmap> cache;
+    static QHash<QString, Cached> cache;
     return cache;
 }
 
@@ -19,31 +28,43 @@ QHash<QString, QPixmap>& Cache()
 
 const QPixmap& ArtworkPixmap(const std::string& key, QSize size, qreal device_pixel_ratio)
 {
-    QHash<QString, QPixmap>& cache = Cache();
+    QHash<QString, Cached>& cache = Cache();
     const QString id = QString::fromStdString(key) + QStringLiteral("@%1x%2x%3").arg(size.width()).arg(size.height()).arg(device_pixel_ratio);
     auto it = cache.find(id);
     if (it == cache.end()) {
         // Drawn at build time for the sizes the windows use: a first paint
         // then costs an unpacking, not the drawing.
         if (QImage image = PrerenderedArtwork(key, size, device_pixel_ratio); !image.isNull()) {
+            const std::span<const char> stored = PrerenderedArtworkBytes(key, size, device_pixel_ratio);
+            // Unpacked pictures are copies: their packed bytes are done with.
+            // Raw ones refer to their bytes until the picture is let go.
+            const auto* bits = reinterpret_cast<const char*>(image.constBits());
+            if (bits < stored.data() || bits >= stored.data() + stored.size())
+                ReleaseFilePages(stored.data(), stored.size());
             QPixmap pixmap = QPixmap::fromImage(std::move(image));
             pixmap.setDevicePixelRatio(device_pixel_ratio);
-            return *cache.insert(id, pixmap);
+            return cache.insert(id, Cached{pixmap, stored})->pixmap;
         }
         QPixmap pixmap(size * device_pixel_ratio);
         pixmap.setDevicePixelRatio(device_pixel_ratio);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         PaintArtwork(painter, QRect(QPoint(0, 0), size), key);
-        it = cache.insert(id, pixmap);
+        it = cache.insert(id, Cached{pixmap, {}});
     }
-    return *it;
+    return it->pixmap;
 }
 
 void ReleaseUnusedArtwork()
 {
-    // A pixmap no picture shares any more is held by the cache alone.
-    Cache().removeIf([](const QHash<QString, QPixmap>::iterator& entry) { return entry.value().isDetached(); });
+    // A pixmap no picture shares any more is held by the cache alone; the
+    // pages of its stored bytes go with it.
+    Cache().removeIf([](const QHash<QString, Cached>::iterator& entry) {
+        if (!entry.value().pixmap.isDetached())
+            return false;
+        ReleaseFilePages(entry.value().stored.data(), entry.value().stored.size());
+        return true;
+    });
 }
 
 }  // namespace boxi::desktop

@@ -26,7 +26,7 @@
 #include "banks/OperationExercises.h"
 #include "banks/Syllabus.h"
 #include "desktop/DesktopPlatform.h"
-#include "desktop/FontPages.h"
+#include "desktop/FilePages.h"
 #include "desktop/Fonts.h"
 #include "ui/Control.h"
 #include "ui/Window.h"

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "desktop/FontPages.h"
+#include "desktop/FilePages.h"
 #include "desktop/WindowView.h"
 #include "ui/Window.h"
 

@@ -36,7 +36,7 @@
 
 #include "desktop/Artwork.h"
 #include "desktop/Fonts.h"
-#include "desktop/FontPages.h"
+#include "desktop/FilePages.h"
 #include "desktop/Placement.h"
 #include "ui/Controls.h"
 #include "ui/Runtime.h"

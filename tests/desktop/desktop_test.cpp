@@ -21,8 +21,11 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <ctime>
+#include <memory>
 #include <string_view>
 #include <functional>
 
@@ -32,7 +35,7 @@
 #include "desktop/ArtworkData.h"
 #include "desktop/DesktopPlatform.h"
 #include "desktop/DesktopProgram.h"
-#include "desktop/FontPages.h"
+#include "desktop/FilePages.h"
 #include "desktop/Fonts.h"
 #include "desktop/Placement.h"
 #include "desktop/Renderer.h"
@@ -722,7 +725,7 @@ TEST(WarmUpTest, it_runs_to_its_end_after_the_first_paint_and_never_after_its_re
     EXPECT_FALSE(late);
 }
 
-TEST(FontPagesTest, only_read_only_private_maps_of_font_files_are_let_go)
+TEST(FilePagesTest, only_read_only_private_maps_of_font_files_are_let_go)
 {
     struct Row {
         const char* line;
@@ -745,6 +748,44 @@ TEST(FontPagesTest, only_read_only_private_maps_of_font_files_are_let_go)
     };
     for (const Row& row : rows)
         EXPECT_EQ(desktop::IsFontFileMapping(row.line), row.font) << row.line;
+}
+
+constexpr std::array<unsigned char, 64 * 1024> Pattern()
+{
+    std::array<unsigned char, 64 * 1024> bytes{};
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<unsigned char>(i * 7 + 1);
+    return bytes;
+}
+constexpr std::array<unsigned char, 64 * 1024> kStoredPattern = Pattern();
+std::array<unsigned char, 64 * 1024> written_pattern = Pattern();
+
+// Only constant data mapped from the program's file is let go, and whatever
+// is let go reads back the same: pages of the heap or of written data would
+// read back as zeros.
+TEST(FilePagesTest, constant_data_is_let_go_and_reads_back_the_same_and_nothing_else_is_touched)
+{
+    auto heap = std::make_unique<std::array<unsigned char, 64 * 1024>>(Pattern());
+    struct Row {
+        const char* what;
+        const unsigned char* data;
+        bool let_go;
+    } rows[] = {
+        {"the program's constant data", kStoredPattern.data(), true},
+        {"written data of the program", written_pattern.data(), false},
+        {"the heap", heap->data(), false},
+    };
+    const auto expected = Pattern();
+    for (const Row& row : rows) {
+        volatile unsigned sum = 0;
+        for (size_t i = 0; i < expected.size(); i += 512)
+            sum = sum + row.data[i];
+        const size_t released = desktop::ReleaseFilePages(row.data, expected.size());
+        EXPECT_EQ(released > 0, row.let_go) << row.what;
+        EXPECT_LE(released, expected.size()) << row.what;
+        EXPECT_TRUE(std::equal(expected.begin(), expected.end(), row.data)) << row.what;
+    }
+    EXPECT_EQ(desktop::ReleaseFilePages(kStoredPattern.data(), 100), 0u) << "less than a page";
 }
 
 // Resident pages of font files, from /proc/self/smaps.
