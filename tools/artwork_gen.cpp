@@ -84,6 +84,13 @@ int main(int argc, char** argv)
             // the source by megabytes, are stored as runs of one colour
             // (count, pixel): unpacking them is a fill, where inflating them
             // cost a first opening several milliseconds.
+            // A picture with no transparent pixel is drawn as a plain copy
+            // instead of being blended over what is under it.
+            const bool opaque = !image.hasAlphaChannel() || [&image] {
+                const auto* pixels = reinterpret_cast<const quint32*>(image.constBits());
+                const qsizetype total = static_cast<qsizetype>(image.width()) * image.height();
+                return std::all_of(pixels, pixels + total, [](quint32 pixel) { return (pixel >> 24) == 0xff; });
+            }();
             const Packing packing = scale != 1 ? Packing::Zlib : width * height > 200000 ? Packing::Runs : Packing::Raw;
             QByteArray bytes(reinterpret_cast<const char*>(image.constBits()), static_cast<qsizetype>(image.sizeInBytes()));
             if (packing == Packing::Zlib)
@@ -102,13 +109,15 @@ int main(int argc, char** argv)
             }
             out << ";\n\n";
             table += "    {\"" + key + "\", " + std::to_string(width) + ", " + std::to_string(height) + ", " +
-                     std::to_string(scale) + ", " + std::to_string(static_cast<int>(packing)) + ", kPicture" + std::to_string(count) +
+                     std::to_string(scale) + ", " + std::to_string(static_cast<int>(packing)) + ", " +
+                     (opaque ? "true" : "false") + ", kPicture" + std::to_string(count) +
                      ", sizeof(kPicture" + std::to_string(count) + ") - 1},\n";
             ++count;
         }
     }
     out << "struct Picture {\n    const char* key;\n    int width, height, scale;\n"
            "    int packing;  // 0 raw pixels, 1 qCompress, 2 runs of (count, pixel)\n"
+           "    bool opaque;  // every pixel's alpha is 0xff\n"
            "    const char* data;\n    qsizetype size;\n};\n\nconst Picture kPictures[] = {\n"
         << table
         << "};\n\n"
@@ -127,13 +136,14 @@ int main(int argc, char** argv)
            "    if (const Picture* found = Find(key, size, device_pixel_ratio)) {\n"
            "        const Picture& picture = *found;\n"
            "        const int width = picture.width * picture.scale, height = picture.height * picture.scale;\n"
+           "        const QImage::Format format = picture.opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;\n"
            "        if (picture.packing == 0) {\n"
            "            // The pixels stay where they are; the image only refers to them.\n"
            "            return QImage(reinterpret_cast<const uchar*>(picture.data), width, height, width * 4,\n"
-           "                          QImage::Format_ARGB32_Premultiplied);\n"
+           "                          format);\n"
            "        }\n"
            "        if (picture.packing == 2) {\n"
-           "            QImage image(width, height, QImage::Format_ARGB32_Premultiplied);\n"
+           "            QImage image(width, height, format);\n"
            "            auto* pixels = reinterpret_cast<quint32*>(image.bits());\n"
            "            const qsizetype total = qsizetype{width} * height;\n"
            "            qsizetype at = 0;\n"
@@ -149,7 +159,7 @@ int main(int argc, char** argv)
            "            return at == total ? image : QImage();\n"
            "        }\n"
            "        QByteArray pixels = qUncompress(reinterpret_cast<const uchar*>(picture.data), picture.size);\n"
-           "        QImage image(width, height, QImage::Format_ARGB32_Premultiplied);\n"
+           "        QImage image(width, height, format);\n"
            "        if (pixels.size() != image.sizeInBytes())\n"
            "            return {};\n"
            "        std::memcpy(image.bits(), pixels.constData(), static_cast<size_t>(pixels.size()));\n"

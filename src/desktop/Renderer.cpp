@@ -106,14 +106,9 @@ void Renderer::Sync()
 
 void Renderer::PrepareAhead(WindowView* view)
 {
-    // A window loaded hidden (the review, filled while the exam runs) is
-    // styled and given its platform window in idle time, so that its first
-    // showing only lays out and paints.
     QTimer::singleShot(0, view, [view] {
-        if (view->isVisible())
-            return;
-        view->ensurePolished();
-        view->winId();
+        if (!view->isVisible())
+            view->PrepareAhead();
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBackingStore>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -222,6 +223,13 @@ public:
     ClickTracker tracker;
     std::string picture;
 
+    // Unpacks the picture before the first paint asks for it.
+    void Prepare()
+    {
+        if (!picture.empty())
+            Fetch();
+    }
+
     void ActAsButton()
     {
         setFocusPolicy(Qt::StrongFocus);
@@ -233,12 +241,7 @@ protected:
     {
         QPainter painter(this);
         if (!picture.empty()) {
-            // A copy shares the cached pixmap and keeps it while this picture lives.
-            if (pixmap_.isNull() || drawn_ != picture || pixmap_.deviceIndependentSize().toSize() != size() ||
-                pixmap_.devicePixelRatio() != devicePixelRatioF()) {
-                pixmap_ = ArtworkPixmap(picture, size(), devicePixelRatioF());
-                drawn_ = picture;
-            }
+            Fetch();
             painter.drawPixmap(0, 0, pixmap_);
         }
         if (hasFocus()) {
@@ -274,6 +277,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override { tracker.Release(this, event); }
 
 private:
+    void Fetch()
+    {
+        // A copy shares the cached pixmap and keeps it while this picture lives.
+        if (pixmap_.isNull() || drawn_ != picture || pixmap_.deviceIndependentSize().toSize() != size() ||
+            pixmap_.devicePixelRatio() != devicePixelRatioF()) {
+            pixmap_ = ArtworkPixmap(picture, size(), devicePixelRatioF());
+            drawn_ = picture;
+        }
+    }
+
     QPixmap pixmap_;
     std::string drawn_;
 };
@@ -953,6 +966,18 @@ void WindowView::PlaceBeside(const QWidget* opener)
     const QSize frame_size = size().grownBy(margins);
     const QPoint at = desktop::PlaceBeside(opener->frameGeometry(), frame_size, screen->availableGeometry());
     move(at);
+}
+
+void WindowView::PrepareAhead()
+{
+    ensurePolished();
+    winId();
+    if (QBackingStore* store = backingStore(); store && store->size() != size())
+        store->resize(size());
+    for (auto& [control, entry] : widgets_) {
+        if (control->kind() == ui::ControlKind::Image)
+            static_cast<PictureWidget*>(entry.widget)->Prepare();
+    }
 }
 
 void WindowView::showEvent(QShowEvent* event)

@@ -39,6 +39,10 @@ public:
     // Moves a window that opens beside its opener next to `opener`, once,
     // before it is first shown; other windows keep their position.
     void PlaceBeside(const QWidget* opener);
+    // For a window loaded hidden (the review, filled while the exam runs):
+    // styles it and makes its platform window, its backing store and its
+    // pictures in idle time, so that its first showing only paints.
+    void PrepareAhead();
 
 signals:
     // The window was painted for the first time since it was last shown.

@@ -1,6 +1,7 @@
 // The desktop front end on the offscreen platform: the model drives the
 // widgets and the learner's input reaches the model.
 #include <QApplication>
+#include <QBackingStore>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,7 @@
 #include <gtest/gtest.h>
 
 #include "app/App.h"
+#include "desktop/Artwork.h"
 #include "desktop/ArtworkData.h"
 #include "desktop/DesktopPlatform.h"
 #include "desktop/DesktopProgram.h"
@@ -120,6 +122,17 @@ TEST_F(DesktopTest, every_picture_of_the_windows_is_drawn_at_build_time_at_both_
                 QImage image = desktop::PrerenderedArtwork(design.picture, QSize(design.rect.width, design.rect.height), scale);
                 EXPECT_FALSE(image.isNull()) << window->name() << "." << control->name() << " at " << scale;
                 EXPECT_EQ(image.width(), static_cast<int>(design.rect.width * scale));
+                // The stored pixels are the drawing's; a picture stored as
+                // opaque has no pixel the drawing left see-through.
+                QImage drawn(image.size(), QImage::Format_ARGB32_Premultiplied);
+                drawn.setDevicePixelRatio(scale);
+                drawn.fill(Qt::transparent);
+                {
+                    QPainter painter(&drawn);
+                    desktop::PaintArtwork(painter, QRect(0, 0, design.rect.width, design.rect.height), design.picture);
+                }
+                EXPECT_TRUE(image.convertToFormat(QImage::Format_ARGB32_Premultiplied) == drawn)
+                    << window->name() << "." << control->name() << " at " << scale;
             }
         }
     }
@@ -1039,6 +1052,34 @@ TEST_F(TimedExamDesktopTest, a_window_manager_close_leaves_the_toolbar_and_the_l
         EXPECT_TRUE(window->is_visible()) << window->name();
         EXPECT_TRUE(renderer.ViewOf(*window)->isVisible()) << window->name();
     }
+}
+
+}  // namespace
+}  // namespace boxi::testing
+
+namespace boxi::testing {
+namespace {
+
+// The review is loaded hidden while the exam runs: its platform window and
+// a backing store of its size are made in idle time, so that its first
+// showing only paints; a window that is shown at once is left to its show.
+TEST_F(DesktopTest, a_window_loaded_hidden_gets_its_backing_store_before_it_is_shown)
+{
+    app.Start();
+    app.runtime().Run([&] { app.form1.Text3(1).set_text("1"); });
+    ASSERT_TRUE(app.form1.is_loaded());
+    ASSERT_FALSE(app.form1.is_visible());
+    QApplication::processEvents();
+    desktop::WindowView* review = renderer.ViewOf(app.form1);
+    ASSERT_NE(review, nullptr);
+    EXPECT_FALSE(review->isVisible());
+    ASSERT_NE(review->backingStore(), nullptr);
+    EXPECT_EQ(review->backingStore()->size(), review->size());
+
+    app.runtime().Run([&] { app.form1.Show(); });
+    QApplication::processEvents();
+    EXPECT_TRUE(review->isVisible());
+    EXPECT_EQ(review->backingStore()->size(), review->size());
 }
 
 }  // namespace
