@@ -190,6 +190,9 @@ std::shared_ptr<std::vector<std::function<void()>>> WarmUpSteps(const ui::Runtim
         const QString text = own.Text();
         for (qsizetype at = 0; at < text.size(); at += kSlice)
             steps->push_back([font, slice = text.mid(at, kSlice)] { WarmFont(font, slice); });
+        // Its glyphs are cached now: the file pages read for them need not
+        // add up with the next font's.
+        steps->push_back([] { ReleaseFontFilePages(); });
     }
     // Laying a text out in a text box the first time costs more than the
     // glyphs: lay every bank text out once, off screen, in the box font of
@@ -209,7 +212,10 @@ std::shared_ptr<std::vector<std::function<void()>>> WarmUpSteps(const ui::Runtim
             (*box)->render(&image);
         });
     }
-    steps->push_back([box] { box->reset(); });
+    steps->push_back([box] {
+        box->reset();
+        ReleaseFontFilePages();
+    });
     // One of each widget kind, as the windows use them, in a window that is
     // never put on screen: their styles and first paints are done here.
     steps->push_back([] {
