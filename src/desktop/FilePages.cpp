@@ -10,6 +10,7 @@
 #include <vector>
 
 #if defined(__linux__)
+#include <fcntl.h>
 #include <sys/mman.h>
 #include <unistd.h>
 #endif
@@ -32,7 +33,8 @@ std::string_view ReadOnlyFile(std::string_view line)
     std::size_t perms = line.find(' ');
     if (perms == std::string_view::npos || line.size() < perms + 5)
         return {};
-    // Read-only and private: nothing of ours was written into those pages.
+    // Read-only and private: nothing can be written into those pages now
+    // (what was written before is checked apart, page by page).
     if (line.substr(perms + 1, 4) != "r--p")
         return {};
     std::size_t path = line.find('/');
@@ -72,6 +74,28 @@ std::size_t Release(std::uintptr_t start, std::uintptr_t end)
 #endif
     return 0;
 }
+
+#if defined(__linux__)
+// Read-only now is not enough: the loader writes the relocated tables of a
+// program before it makes them read-only, and those pages are private
+// copies, not the file's. /proc/self/pagemap tells them apart: of the
+// pages present (bit 63), file pages have bit 61 set. When it cannot be
+// read, say yes.
+bool HoldsPrivateCopies(std::uintptr_t start, std::uintptr_t end, std::uintptr_t page)
+{
+    const int fd = open("/proc/self/pagemap", O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    std::vector<std::uint64_t> entries((end - start) / page);
+    const auto bytes = static_cast<ssize_t>(entries.size() * sizeof(std::uint64_t));
+    const ssize_t read = pread(fd, entries.data(), static_cast<size_t>(bytes), static_cast<off_t>(start / page * sizeof(std::uint64_t)));
+    close(fd);
+    if (read != bytes)
+        return true;
+    return std::any_of(entries.begin(), entries.end(),
+                       [](std::uint64_t entry) { return (entry >> 63 & 1) && !(entry >> 61 & 1); });
+}
+#endif
 
 }  // namespace
 
@@ -118,6 +142,8 @@ std::size_t ReleaseFilePages(const void* data, std::size_t size)
         if (!within())
             return 0;
     }
+    if (HoldsPrivateCopies(start, end, page))
+        return 0;
     return Release(start, end);
 #else
     (void)data;

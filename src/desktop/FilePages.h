@@ -23,8 +23,9 @@ std::size_t ReleaseFontFilePages();
 
 // Lets go of the whole pages within [data, data + size), constant data of
 // the program itself, only when they lie in a read-only private mapping of
-// a file: anywhere else (a packed or copied program) they would read back
-// as zeros. Returns the bytes let go.
+// a file that holds no page of its own: anywhere else (the heap, relocated
+// tables, a packed program) they would read back as zeros or unrelocated.
+// Returns the bytes let go.
 std::size_t ReleaseFilePages(const void* data, std::size_t size);
 
 }  // namespace boxi::desktop

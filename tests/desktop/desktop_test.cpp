@@ -772,6 +772,15 @@ constexpr std::array<unsigned char, 64 * 1024> Pattern()
 }
 constexpr std::array<unsigned char, 64 * 1024> kStoredPattern = Pattern();
 std::array<unsigned char, 64 * 1024> written_pattern = Pattern();
+constexpr std::array<const unsigned char*, 16 * 1024> Pointers()
+{
+    std::array<const unsigned char*, 16 * 1024> pointers{};
+    for (size_t i = 0; i < pointers.size(); ++i)
+        pointers[i] = &kStoredPattern[i % kStoredPattern.size()];
+    return pointers;
+}
+// Constant, but written by the loader when it relocates the program.
+constexpr std::array<const unsigned char*, 16 * 1024> kRelocated = Pointers();
 
 // Only constant data mapped from the program's file is let go, and whatever
 // is let go reads back the same: pages of the heap or of written data would
@@ -799,6 +808,10 @@ TEST(FilePagesTest, constant_data_is_let_go_and_reads_back_the_same_and_nothing_
         EXPECT_TRUE(std::equal(expected.begin(), expected.end(), row.data)) << row.what;
     }
     EXPECT_EQ(desktop::ReleaseFilePages(kStoredPattern.data(), 100), 0u) << "less than a page";
+    const volatile unsigned char* const* relocated = kRelocated.data();
+    EXPECT_EQ(desktop::ReleaseFilePages(kRelocated.data(), sizeof(kRelocated)), 0u) << "relocated tables";
+    const auto pointers = Pointers();
+    EXPECT_TRUE(std::equal(pointers.begin(), pointers.end(), relocated)) << "relocated tables";
 }
 
 // Resident pages of font files, from /proc/self/smaps.
