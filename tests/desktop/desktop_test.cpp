@@ -139,22 +139,6 @@ TEST_F(DesktopTest, every_picture_of_the_windows_is_drawn_at_build_time_at_both_
     EXPECT_GE(pictures, 3);
 }
 
-// Only a picture with no see-through pixel is painted without the window's
-// background under it: anything else would show what was there before.
-TEST_F(DesktopTest, only_opaque_pictures_skip_the_background_under_them)
-{
-    app.Start();
-    struct Row {
-        const char* name;
-        bool opaque;
-    } rows[] = {{"Image5", true}, {"Image1", false}, {"Image2", false}};
-    for (const Row& row : rows) {
-        QWidget* picture = Widget<QWidget>(app.form8, row.name);
-        ASSERT_NE(picture, nullptr) << row.name;
-        EXPECT_EQ(picture->testAttribute(Qt::WA_OpaquePaintEvent), row.opaque) << row.name;
-    }
-}
-
 TEST_F(DesktopTest, a_model_change_reaches_the_widget_as_plain_text)
 {
     app.Start();
