@@ -228,8 +228,6 @@ public:
     {
         if (!picture.empty())
             Fetch();
-        else
-            setAttribute(Qt::WA_OpaquePaintEvent, false);
     }
 
     void ActAsButton()
@@ -286,10 +284,6 @@ private:
             pixmap_.devicePixelRatio() != devicePixelRatioF()) {
             pixmap_ = ArtworkPixmap(picture, size(), devicePixelRatioF());
             drawn_ = picture;
-            // A picture with no see-through pixel covers all that lies
-            // under it: the window's background is not filled there first.
-            setAttribute(Qt::WA_OpaquePaintEvent,
-                         !pixmap_.hasAlphaChannel() && pixmap_.deviceIndependentSize().toSize() == size());
         }
     }
 
@@ -795,7 +789,6 @@ void WindowView::SyncControl(ui::Control& control, QWidget* widget)
         picture->picture = p.picture;
         picture->update();
         widget->setGeometry(r.left, r.top, r.width, r.height);
-        picture->Prepare();
         break;
     }
     case ui::ControlKind::CommandButton: {
