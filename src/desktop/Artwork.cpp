@@ -13,7 +13,7 @@ namespace boxi::desktop {
 namespace {
 
 struct Cached {
-    QPixmap pixmap;
+    QImage image;
     // The picture's stored bytes, read again only if it is drawn anew.
     std::span<const char> stored;
 };
@@ -26,7 +26,7 @@ QHash<QString, Cached>& Cache()
 
 }  // namespace
 
-const QPixmap& ArtworkPixmap(const std::string& key, QSize size, qreal device_pixel_ratio)
+const QImage& ArtworkImage(const std::string& key, QSize size, qreal device_pixel_ratio)
 {
     QHash<QString, Cached>& cache = Cache();
     const QString id = QString::fromStdString(key) + QStringLiteral("@%1x%2x%3").arg(size.width()).arg(size.height()).arg(device_pixel_ratio);
@@ -41,26 +41,27 @@ const QPixmap& ArtworkPixmap(const std::string& key, QSize size, qreal device_pi
             const auto* bits = reinterpret_cast<const char*>(image.constBits());
             if (bits < stored.data() || bits >= stored.data() + stored.size())
                 ReleaseFilePages(stored.data(), stored.size());
-            QPixmap pixmap = QPixmap::fromImage(std::move(image));
-            pixmap.setDevicePixelRatio(device_pixel_ratio);
-            return cache.insert(id, Cached{pixmap, stored})->pixmap;
+            image.setDevicePixelRatio(device_pixel_ratio);
+            return cache.insert(id, Cached{std::move(image), stored})->image;
         }
-        QPixmap pixmap(size * device_pixel_ratio);
-        pixmap.setDevicePixelRatio(device_pixel_ratio);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        PaintArtwork(painter, QRect(QPoint(0, 0), size), key);
-        it = cache.insert(id, Cached{pixmap, {}});
+        QImage image(size * device_pixel_ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(device_pixel_ratio);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            PaintArtwork(painter, QRect(QPoint(0, 0), size), key);
+        }
+        it = cache.insert(id, Cached{std::move(image), {}});
     }
-    return it->pixmap;
+    return it->image;
 }
 
 void ReleaseUnusedArtwork()
 {
-    // A pixmap no picture shares any more is held by the cache alone; the
+    // An image no picture shares any more is held by the cache alone; the
     // pages of its stored bytes go with it.
     Cache().removeIf([](const QHash<QString, Cached>::iterator& entry) {
-        if (!entry.value().pixmap.isDetached())
+        if (!entry.value().image.isDetached())
             return false;
         ReleaseFilePages(entry.value().stored.data(), entry.value().stored.size());
         return true;

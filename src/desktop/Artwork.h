@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QPainter>
-#include <QPixmap>
+#include <QImage>
 #include <QRect>
 #include <QSize>
 
@@ -16,7 +16,9 @@ void PaintArtwork(QPainter& painter, const QRect& area, const std::string& key);
 
 // The same picture drawn once per size and kept while a picture holds a
 // copy of it, so that a window that comes back paints it as a plain copy.
-const QPixmap& ArtworkPixmap(const std::string& key, QSize size, qreal device_pixel_ratio);
+// A picture stored raw is not copied at all: the image reads the program's
+// constant data.
+const QImage& ArtworkImage(const std::string& key, QSize size, qreal device_pixel_ratio);
 // Drops the pictures no window holds any more: unloaded windows give their
 // artwork back.
 void ReleaseUnusedArtwork();

@@ -242,7 +242,7 @@ protected:
         QPainter painter(this);
         if (!picture.empty()) {
             Fetch();
-            painter.drawPixmap(0, 0, pixmap_);
+            painter.drawImage(0, 0, image_);
         }
         if (hasFocus()) {
             // Two rings, light inside dark, so the mark shows on any artwork.
@@ -279,15 +279,15 @@ protected:
 private:
     void Fetch()
     {
-        // A copy shares the cached pixmap and keeps it while this picture lives.
-        if (pixmap_.isNull() || drawn_ != picture || pixmap_.deviceIndependentSize().toSize() != size() ||
-            pixmap_.devicePixelRatio() != devicePixelRatioF()) {
-            pixmap_ = ArtworkPixmap(picture, size(), devicePixelRatioF());
+        // A copy shares the cached image and keeps it while this picture lives.
+        if (image_.isNull() || drawn_ != picture || image_.deviceIndependentSize().toSize() != size() ||
+            image_.devicePixelRatio() != devicePixelRatioF()) {
+            image_ = ArtworkImage(picture, size(), devicePixelRatioF());
             drawn_ = picture;
         }
     }
 
-    QPixmap pixmap_;
+    QImage image_;
     std::string drawn_;
 };
 
