@@ -119,6 +119,26 @@ TEST_F(WindowModelTest, unload_discards_state_and_hide_keeps_it)
     EXPECT_EQ(a.loads, 2);
 }
 
+// Renderers and tools peek without loading: before the first load they see
+// the design, afterwards the current values; the design never changes.
+TEST_F(WindowModelTest, peek_shows_the_design_before_the_first_load_and_never_loads)
+{
+    EXPECT_EQ(a.Label1.peek().caption, "design");
+    EXPECT_FALSE(a.is_loaded());
+    EXPECT_EQ(a.loads, 0);
+
+    runtime.Run([&] { a.Label1.set_caption("changed"); });
+    EXPECT_EQ(a.loads, 1);
+    EXPECT_EQ(a.Label1.peek().caption, "changed");
+    EXPECT_EQ(a.Label1.design().caption, "design");
+
+    runtime.Run([&] {
+        a.Unload();
+        a.Show();
+    });
+    EXPECT_EQ(a.Label1.peek().caption, "design");
+}
+
 TEST_F(WindowModelTest, activate_runs_at_every_show_after_the_load_and_before_the_show_is_told)
 {
     runtime.Run([&] {

@@ -1,5 +1,6 @@
 #include "ui/Control.h"
 
+#include <memory>
 #include <utility>
 
 #include "ui/Window.h"
@@ -9,16 +10,22 @@ namespace boxi::ui {
 Control::Control(Window* owner, ControlKind kind, std::string name, Props design, Control* container)
     : owner_(owner), kind_(kind), name_(std::move(name)), container_(container), design_(std::move(design))
 {
-    props_ = design_;
     if (owner_)
         owner_->Register(this);
+}
+
+Props& Control::Current()
+{
+    if (!props_)
+        props_ = std::make_unique<Props>(design_);
+    return *props_;
 }
 
 Props& Control::read()
 {
     if (owner_)
         owner_->EnsureLoaded();
-    return props_;
+    return Current();
 }
 
 Props& Control::write()
@@ -26,12 +33,15 @@ Props& Control::write()
     if (owner_)
         owner_->EnsureLoaded();
     ++revision_;
-    return props_;
+    return Current();
 }
 
 void Control::ResetToDesign()
 {
-    props_ = design_;
+    if (props_)
+        *props_ = design_;
+    else
+        props_ = std::make_unique<Props>(design_);
     ++revision_;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -136,7 +137,7 @@ public:
 
     // For renderers, tests and tools that must not load the window: the
     // current values as they stand, and the count of writes so far.
-    const Props& peek() const { return props_; }
+    const Props& peek() const { return props_ ? *props_ : design_; }
     std::uint64_t revision() const { return revision_; }
     const Props& design() const { return design_; }
 
@@ -148,6 +149,8 @@ protected:
     Props& write();  // loads the window and bumps the revision
 
 private:
+    Props& Current();
+
     friend class ControlArrayBase;
     Window* owner_;
     ControlKind kind_;
@@ -155,7 +158,9 @@ private:
     int index_ = -1;
     Control* container_;
     Props design_;
-    Props props_;
+    // The current values, made at the window's first load: until then they
+    // are the design's, and a window never opened costs no copy of them.
+    std::unique_ptr<Props> props_;
     std::uint64_t revision_ = 0;
 };
 
