@@ -82,8 +82,9 @@ int main(int argc, char** argv)
             // unpacking; scale 2, only for high-density screens, packed. The
             // whole-window pictures of scale 1, whose raw pixels would swell
             // the source by megabytes, are stored as runs of one colour
-            // (count, pixel): unpacking them is a fill, where inflating them
-            // cost a first opening several milliseconds.
+            // (count, pixel): the windows paint them from the runs, row by
+            // row, where inflating them cost a first opening several
+            // milliseconds and kept a window-sized copy.
             // A picture with no transparent pixel is drawn as a plain copy
             // instead of being blended over what is under it.
             const bool opaque = !image.hasAlphaChannel() || [&image] {
@@ -129,6 +130,12 @@ int main(int argc, char** argv)
            "    }\n"
            "    return nullptr;\n}\n\n"
            "}  // namespace\n\n"
+           "StoredRuns PrerenderedArtworkRuns(const std::string& key, QSize size, qreal device_pixel_ratio)\n{\n"
+           "    const Picture* picture = Find(key, size, device_pixel_ratio);\n"
+           "    if (!picture || picture->packing != 2)\n"
+           "        return {};\n"
+           "    return {std::span<const char>(picture->data, static_cast<size_t>(picture->size)), picture->width * picture->scale,\n"
+           "            picture->height * picture->scale, picture->opaque};\n}\n\n"
            "std::span<const char> PrerenderedArtworkBytes(const std::string& key, QSize size, qreal device_pixel_ratio)\n{\n"
            "    const Picture* picture = Find(key, size, device_pixel_ratio);\n"
            "    return picture ? std::span<const char>(picture->data, static_cast<size_t>(picture->size)) : std::span<const char>();\n}\n\n"

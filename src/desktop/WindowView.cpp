@@ -223,7 +223,8 @@ public:
     ClickTracker tracker;
     std::string picture;
 
-    // Unpacks the picture before the first paint asks for it.
+    // Has the picture ready (unpacked, or its rows found) before the first
+    // paint asks for it.
     void Prepare()
     {
         if (!picture.empty())
@@ -237,12 +238,15 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
         if (!picture.empty()) {
             Fetch();
-            painter.drawImage(0, 0, image_);
+            if (runs_)
+                runs_->Paint(painter, event->rect());
+            else
+                painter.drawImage(0, 0, image_);
         }
         if (hasFocus()) {
             // Two rings, light inside dark, so the mark shows on any artwork.
@@ -279,16 +283,21 @@ protected:
 private:
     void Fetch()
     {
-        // A copy shares the cached image and keeps it while this picture lives.
-        if (image_.isNull() || drawn_ != picture || image_.deviceIndependentSize().toSize() != size() ||
-            image_.devicePixelRatio() != devicePixelRatioF()) {
-            image_ = ArtworkImage(picture, size(), devicePixelRatioF());
-            drawn_ = picture;
-        }
+        if (drawn_ == picture && drawn_size_ == size() && drawn_scale_ == devicePixelRatioF())
+            return;
+        drawn_ = picture;
+        drawn_size_ = size();
+        drawn_scale_ = devicePixelRatioF();
+        // A copy shares the cached picture and keeps it while this one lives.
+        runs_ = ArtworkRuns(picture, size(), devicePixelRatioF());
+        image_ = runs_ ? QImage() : ArtworkImage(picture, size(), devicePixelRatioF());
     }
 
+    std::shared_ptr<const RunsPicture> runs_;
     QImage image_;
     std::string drawn_;
+    QSize drawn_size_;
+    qreal drawn_scale_ = 0;
 };
 
 class ShapeWidget : public QWidget {

@@ -1097,3 +1097,111 @@ TEST_F(DesktopTest, a_window_loaded_hidden_gets_its_backing_store_before_it_is_s
 
 }  // namespace
 }  // namespace boxi::testing
+
+namespace boxi::testing {
+namespace {
+
+// The whole-window pictures stored as runs are painted from them, a strip of
+// rows at a time: whatever rows a paint covers come out as the picture's,
+// and no others are touched.
+TEST_F(DesktopTest, a_picture_stored_as_runs_paints_the_rows_it_is_asked_for_as_the_picture_has_them)
+{
+    int pictures = 0;
+    for (const ui::Window* window : app.runtime().windows()) {
+        for (const ui::Control* control : window->controls()) {
+            const ui::Props& design = control->design();
+            if (control->kind() != ui::ControlKind::Image || design.picture.empty())
+                continue;
+            const QSize size(design.rect.width, design.rect.height);
+            std::shared_ptr<const desktop::RunsPicture> runs = desktop::ArtworkRuns(design.picture, size, 1.0);
+            if (!runs)
+                continue;
+            ++pictures;
+            SCOPED_TRACE(window->name() + "." + control->name());
+            const QImage picture = desktop::PrerenderedArtwork(design.picture, size, 1.0).convertToFormat(QImage::Format_RGB32);
+            ASSERT_FALSE(picture.isNull());
+            const int h = size.height();
+            // Rows 16 apart are one strip; these cross its edges, reach past
+            // the picture at both ends, or cover nothing.
+            const QRect exposures[] = {QRect(0, 0, size.width(), h), QRect(0, 0, 1, 1),     QRect(10, 15, 5, 2),
+                                       QRect(0, 17, 40, 33),         QRect(0, h - 3, 9, 9), QRect(0, -5, 3, 12),
+                                       QRect(0, h, 4, 4)};
+            for (const QRect& exposed : exposures) {
+                QImage canvas(size, QImage::Format_RGB32);
+                canvas.fill(Qt::magenta);
+                {
+                    QPainter painter(&canvas);
+                    runs->Paint(painter, exposed);
+                }
+                const QRect rows = QRect(0, exposed.top(), size.width(), exposed.height()) & canvas.rect();
+                for (int y = 0; y < h; ++y) {
+                    const QImage row = canvas.copy(0, y, size.width(), 1);
+                    if (rows.contains(0, y))
+                        ASSERT_TRUE(row == picture.copy(0, y, size.width(), 1)) << "row " << y << " of " << exposed.y();
+                    else
+                        ASSERT_EQ(row.pixel(0, 0), QColor(Qt::magenta).rgb()) << "row " << y << " of " << exposed.y();
+                }
+            }
+        }
+    }
+    // The exam's whole-window pictures.
+    EXPECT_GE(pictures, 5);
+}
+
+// Runs that do not fill the picture exactly are refused, and a refused
+// picture paints nothing.
+TEST(RunsPicture, runs_that_do_not_fill_the_picture_exactly_are_refused)
+{
+    auto runs = [](std::initializer_list<std::pair<quint32, quint32>> pairs) {
+        std::string bytes;
+        for (auto [count, pixel] : pairs) {
+            bytes.append(reinterpret_cast<const char*>(&count), 4);
+            bytes.append(reinterpret_cast<const char*>(&pixel), 4);
+        }
+        return bytes;
+    };
+    struct Case {
+        const char* what;
+        std::string bytes;
+        int width, height;
+        bool valid;
+    };
+    const Case cases[] = {
+        {"exact, a run across rows", runs({{2, 0xff0000ff}, {4, 0xffff0000}}), 3, 2, true},
+        {"a run of none among them", runs({{6, 0xff00ff00}, {0, 0xff000000}}), 3, 2, true},
+        {"one pixel short", runs({{5, 0xff00ff00}}), 3, 2, false},
+        {"one pixel over", runs({{2, 0xff00ff00}, {5, 0xff0000ff}}), 3, 2, false},
+        {"a count near the largest", runs({{1, 0xff00ff00}, {0xffffffff, 0xff0000ff}}), 3, 2, false},
+        {"a cut pair", runs({{6, 0xff00ff00}}) + "\x01\x00", 3, 2, false},
+        {"no runs", "", 3, 2, false},
+        {"no rows", runs({{0, 0xff00ff00}}), 3, 0, false},
+    };
+    for (const Case& c : cases) {
+        desktop::RunsPicture picture(std::span<const char>(c.bytes.data(), c.bytes.size()), c.width, c.height, true, 1.0);
+        EXPECT_EQ(picture.valid(), c.valid) << c.what;
+        QImage canvas(4, 4, QImage::Format_RGB32);
+        canvas.fill(Qt::magenta);
+        {
+            QPainter painter(&canvas);
+            picture.Paint(painter, QRect(0, 0, 4, 4));
+        }
+        if (c.valid) {
+            EXPECT_NE(canvas.pixel(0, 1), QColor(Qt::magenta).rgb()) << c.what;
+        } else {
+            EXPECT_EQ(canvas.pixel(0, 0), QColor(Qt::magenta).rgb()) << c.what;
+        }
+    }
+    // The exact case row by row: the run across rows continues on the second.
+    const std::string bytes = runs({{2, 0xff0000ff}, {4, 0xffff0000}});
+    desktop::RunsPicture picture(std::span<const char>(bytes.data(), bytes.size()), 3, 2, true, 1.0);
+    QImage canvas(3, 2, QImage::Format_RGB32);
+    {
+        QPainter painter(&canvas);
+        picture.Paint(painter, QRect(0, 1, 3, 1));
+    }
+    EXPECT_EQ(canvas.pixel(0, 1), 0xffff0000);
+    EXPECT_EQ(canvas.pixel(2, 1), 0xffff0000);
+}
+
+}  // namespace
+}  // namespace boxi::testing
