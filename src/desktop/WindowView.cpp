@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -986,6 +987,18 @@ void WindowView::PrepareAhead()
     for (auto& [control, entry] : widgets_) {
         if (control->kind() == ui::ControlKind::Image)
             static_cast<PictureWidget*>(entry.widget)->Prepare();
+    }
+}
+
+void WindowView::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // A window the program hides stays loaded, but its picture on screen is
+    // painted anew whenever it is shown again: its backing store (1 to
+    // 2.5 MiB) goes back now, and the next paint makes it again.
+    if (!event->spontaneous()) {
+        if (QBackingStore* store = backingStore(); store && !store->size().isEmpty())
+            store->resize(QSize(1, 1));
     }
 }
 

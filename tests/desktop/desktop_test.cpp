@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QElapsedTimer>
 #include <QFile>
@@ -1201,6 +1202,32 @@ TEST(RunsPicture, runs_that_do_not_fill_the_picture_exactly_are_refused)
     }
     EXPECT_EQ(canvas.pixel(0, 1), 0xffff0000);
     EXPECT_EQ(canvas.pixel(2, 1), 0xffff0000);
+}
+
+// A window the program hides gives its backing store back; shown again it
+// is painted whole, the same as before.
+TEST_F(DesktopTest, a_hidden_window_gives_its_backing_store_back_and_is_painted_whole_when_shown_again)
+{
+    app.Start();
+    app.runtime().Run([&] { app.form12.Show(); });
+    desktop::WindowView* login = renderer.ViewOf(app.form12);
+    ASSERT_NE(login, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(login));
+    QApplication::processEvents();
+    auto grab = [&] { return login->screen()->grabWindow(login->winId()).toImage(); };
+    const QImage shown = grab();
+    ASSERT_EQ(shown.size(), login->size());
+
+    app.runtime().Run([&] { app.form12.Hide(); });
+    QApplication::processEvents();
+    ASSERT_TRUE(app.form12.is_loaded());
+    EXPECT_LE(login->backingStore()->size().width() * login->backingStore()->size().height(), 1);
+
+    app.runtime().Run([&] { app.form12.Show(); });
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(login));
+    QApplication::processEvents();
+    EXPECT_EQ(login->backingStore()->size(), login->size());
+    EXPECT_TRUE(grab() == shown);
 }
 
 }  // namespace
