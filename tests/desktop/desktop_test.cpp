@@ -59,6 +59,19 @@ QApplication& Application()
     return *application;
 }
 
+// Calls `visit(window, control)` for every control of the windows that shows
+// a picture.
+template <typename Visit>
+void ForEachPicture(App& app, Visit&& visit)
+{
+    for (const ui::Window* window : app.runtime().windows()) {
+        for (const ui::Control* control : window->controls()) {
+            if (control->kind() == ui::ControlKind::Image && !control->design().picture.empty())
+                visit(*window, *control);
+        }
+    }
+}
+
 class DesktopTest : public ::testing::Test {
 protected:
     DesktopTest() { Application(); }
@@ -113,30 +126,26 @@ TEST_F(DesktopTest, portal_to_course_menu_and_back_with_real_widgets)
 TEST_F(DesktopTest, every_picture_of_the_windows_is_drawn_at_build_time_at_both_scales)
 {
     int pictures = 0;
-    for (const ui::Window* window : app.runtime().windows()) {
-        for (const ui::Control* control : window->controls()) {
-            const ui::Props& design = control->design();
-            if (control->kind() != ui::ControlKind::Image || design.picture.empty())
-                continue;
-            ++pictures;
-            for (qreal scale : {1.0, 2.0}) {
-                QImage image = desktop::PrerenderedArtwork(design.picture, QSize(design.rect.width, design.rect.height), scale);
-                EXPECT_FALSE(image.isNull()) << window->name() << "." << control->name() << " at " << scale;
-                EXPECT_EQ(image.width(), static_cast<int>(design.rect.width * scale));
-                // The stored pixels are the drawing's; a picture stored as
-                // opaque has no pixel the drawing left see-through.
-                QImage drawn(image.size(), QImage::Format_ARGB32_Premultiplied);
-                drawn.setDevicePixelRatio(scale);
-                drawn.fill(Qt::transparent);
-                {
-                    QPainter painter(&drawn);
-                    desktop::PaintArtwork(painter, QRect(0, 0, design.rect.width, design.rect.height), design.picture);
-                }
-                EXPECT_TRUE(image.convertToFormat(QImage::Format_ARGB32_Premultiplied) == drawn)
-                    << window->name() << "." << control->name() << " at " << scale;
+    ForEachPicture(app, [&](const ui::Window& window, const ui::Control& control) {
+        const ui::Props& design = control.design();
+        ++pictures;
+        for (qreal scale : {1.0, 2.0}) {
+            QImage image = desktop::PrerenderedArtwork(design.picture, QSize(design.rect.width, design.rect.height), scale);
+            EXPECT_FALSE(image.isNull()) << window.name() << "." << control.name() << " at " << scale;
+            EXPECT_EQ(image.width(), static_cast<int>(design.rect.width * scale));
+            // The stored pixels are the drawing's; a picture stored as
+            // opaque has no pixel the drawing left see-through.
+            QImage drawn(image.size(), QImage::Format_ARGB32_Premultiplied);
+            drawn.setDevicePixelRatio(scale);
+            drawn.fill(Qt::transparent);
+            {
+                QPainter painter(&drawn);
+                desktop::PaintArtwork(painter, QRect(0, 0, design.rect.width, design.rect.height), design.picture);
             }
+            EXPECT_TRUE(image.convertToFormat(QImage::Format_ARGB32_Premultiplied) == drawn)
+                << window.name() << "." << control.name() << " at " << scale;
         }
-    }
+    });
     EXPECT_GE(pictures, 3);
 }
 
@@ -1108,43 +1117,39 @@ namespace {
 TEST_F(DesktopTest, a_picture_stored_as_runs_paints_the_rows_it_is_asked_for_as_the_picture_has_them)
 {
     int pictures = 0;
-    for (const ui::Window* window : app.runtime().windows()) {
-        for (const ui::Control* control : window->controls()) {
-            const ui::Props& design = control->design();
-            if (control->kind() != ui::ControlKind::Image || design.picture.empty())
-                continue;
-            const QSize size(design.rect.width, design.rect.height);
-            std::shared_ptr<const desktop::RunsPicture> runs = desktop::ArtworkRuns(design.picture, size, 1.0);
-            if (!runs)
-                continue;
-            ++pictures;
-            SCOPED_TRACE(window->name() + "." + control->name());
-            const QImage picture = desktop::PrerenderedArtwork(design.picture, size, 1.0).convertToFormat(QImage::Format_RGB32);
-            ASSERT_FALSE(picture.isNull());
-            const int h = size.height();
-            // Rows 16 apart are one strip; these cross its edges, reach past
-            // the picture at both ends, or cover nothing.
-            const QRect exposures[] = {QRect(0, 0, size.width(), h), QRect(0, 0, 1, 1),     QRect(10, 15, 5, 2),
-                                       QRect(0, 17, 40, 33),         QRect(0, h - 3, 9, 9), QRect(0, -5, 3, 12),
-                                       QRect(0, h, 4, 4)};
-            for (const QRect& exposed : exposures) {
-                QImage canvas(size, QImage::Format_RGB32);
-                canvas.fill(Qt::magenta);
-                {
-                    QPainter painter(&canvas);
-                    runs->Paint(painter, exposed);
-                }
-                const QRect rows = QRect(0, exposed.top(), size.width(), exposed.height()) & canvas.rect();
-                for (int y = 0; y < h; ++y) {
-                    const QImage row = canvas.copy(0, y, size.width(), 1);
-                    if (rows.contains(0, y))
-                        ASSERT_TRUE(row == picture.copy(0, y, size.width(), 1)) << "row " << y << " of " << exposed.y();
-                    else
-                        ASSERT_EQ(row.pixel(0, 0), QColor(Qt::magenta).rgb()) << "row " << y << " of " << exposed.y();
-                }
+    ForEachPicture(app, [&](const ui::Window& window, const ui::Control& control) {
+        const ui::Props& design = control.design();
+        const QSize size(design.rect.width, design.rect.height);
+        std::shared_ptr<const desktop::RunsPicture> runs = desktop::ArtworkRuns(design.picture, size, 1.0);
+        if (!runs)
+            return;
+        ++pictures;
+        SCOPED_TRACE(window.name() + "." + control.name());
+        const QImage picture = desktop::PrerenderedArtwork(design.picture, size, 1.0).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(picture.isNull());
+        const int h = size.height();
+        // Rows 16 apart are one strip; these cross its edges, reach past the
+        // picture at both ends, or cover nothing.
+        const QRect exposures[] = {QRect(0, 0, size.width(), h), QRect(0, 0, 1, 1),     QRect(10, 15, 5, 2),
+                                   QRect(0, 17, 40, 33),         QRect(0, h - 3, 9, 9), QRect(0, -5, 3, 12),
+                                   QRect(0, h, 4, 4)};
+        for (const QRect& exposed : exposures) {
+            QImage canvas(size, QImage::Format_RGB32);
+            canvas.fill(Qt::magenta);
+            {
+                QPainter painter(&canvas);
+                runs->Paint(painter, exposed);
+            }
+            const QRect rows = QRect(0, exposed.top(), size.width(), exposed.height()) & canvas.rect();
+            for (int y = 0; y < h; ++y) {
+                const QImage row = canvas.copy(0, y, size.width(), 1);
+                if (rows.contains(0, y))
+                    ASSERT_TRUE(row == picture.copy(0, y, size.width(), 1)) << "row " << y << " of " << exposed.y();
+                else
+                    ASSERT_EQ(row.pixel(0, 0), QColor(Qt::magenta).rgb()) << "row " << y << " of " << exposed.y();
             }
         }
-    }
+    });
     // The exam's whole-window pictures.
     EXPECT_GE(pictures, 5);
 }
