@@ -45,19 +45,10 @@
 #include "desktop/Session.h"
 #include "desktop/WindowView.h"
 #include "platform/FakePlatform.h"
+#include "DesktopFixture.h"
 
 namespace boxi::testing {
 namespace {
-
-QApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "boxi_desktop_tests";
-    static char* argv[] = {name, nullptr};
-    desktop::EnsureRuntimeFolder();
-    static QApplication* application = new QApplication(argc, argv);
-    return *application;
-}
 
 // Calls `visit(window, control)` for every control of the windows that shows
 // a picture.
@@ -71,30 +62,6 @@ void ForEachPicture(App& app, Visit&& visit)
         }
     }
 }
-
-class DesktopTest : public ::testing::Test {
-protected:
-    DesktopTest() { Application(); }
-
-    template <typename W>
-    W* Widget(ui::Window& window, const char* name)
-    {
-        QApplication::processEvents();
-        desktop::WindowView* view = renderer.ViewOf(window);
-        return view ? view->findChild<W*>(QString::fromUtf8(name)) : nullptr;
-    }
-
-    void OpenChapterStudy()
-    {
-        app.Start();
-        app.runtime().Click(app.form8.Image1);
-        app.runtime().Click(app.form60.Command2);
-    }
-
-    platform::FakePlatform fake;
-    App app{fake};
-    desktop::Renderer renderer{app.runtime()};
-};
 
 TEST_F(DesktopTest, portal_to_course_menu_and_back_with_real_widgets)
 {
@@ -1007,20 +974,6 @@ TEST_F(DesktopTest, clicking_an_option_shows_the_verdict)
     EXPECT_TRUE(right->isChecked());
     EXPECT_FALSE(wrong->isChecked());
 }
-
-// The timed exam's borderless windows and the proctor's entry.
-class TimedExamDesktopTest : public DesktopTest {
-protected:
-    void AdvanceTo(std::int64_t ms)
-    {
-        for (auto due = app.runtime().NextTimerDue(); due && *due <= ms; due = app.runtime().NextTimerDue()) {
-            fake.now_ms = *due;
-            app.runtime().FireDueTimers(fake.now_ms);
-        }
-        fake.now_ms = ms;
-        QApplication::processEvents();
-    }
-};
 
 TEST_F(TimedExamDesktopTest, the_password_entry_shows_one_star_per_character)
 {
