@@ -15,12 +15,18 @@ class QMenuBar;
 
 namespace boxi::desktop {
 
+namespace controls {
+struct ControlHost;
+}  // namespace controls
+
 // How long after the last window was unloaded what it held is given back.
 inline constexpr int kGiveBackAfterMs = 1000;
 
 // The on-screen form of one loaded model window: a top-level widget with
 // one child widget per control. It only mirrors the model (Sync) and turns
 // the learner's input into model events; it holds no state of its own.
+// The window itself lives here (client area, menu bar, tab order, placement,
+// showing and hiding); each control kind's widget lives in `controls/`.
 class WindowView : public QWidget {
     Q_OBJECT
 
@@ -61,7 +67,7 @@ private:
         std::uint64_t revision = ~std::uint64_t{0};
     };
 
-    QWidget* Create(ui::Control& control);
+    QWidget* Create(ui::Control& control, const controls::ControlHost& host);
     QWidget* ParentFor(ui::Control& control);
     void SyncControl(ui::Control& control, QWidget* widget);
     void BuildMenuBar();

@@ -1,0 +1,65 @@
+#include "desktop/controls/Button.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include "desktop/controls/ControlSupport.h"
+#include "ui/Controls.h"
+#include "ui/Runtime.h"
+
+namespace boxi::desktop::controls {
+namespace {
+
+// A command button that Enter presses too, as on Windows, where Enter and
+// Space both press the button with the focus. Auto-repeat presses once.
+class ModelButton : public FocusMarked<QPushButton> {
+public:
+    using FocusMarked::FocusMarked;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (IsEnter(event) && event->modifiers() == Qt::NoModifier) {
+            if (!event->isAutoRepeat())
+                click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
+}  // namespace
+
+QWidget* CreateButton(ui::Control& control, QWidget* parent, const ControlHost& host)
+{
+    auto& runtime = host.runtime;
+    auto& button = static_cast<ui::CommandButton&>(control);
+    auto* widget = new ModelButton(parent);
+    widget->setAutoDefault(false);
+    QObject::connect(widget, &QPushButton::clicked, host.window, [&runtime, &button] { runtime.Click(button); });
+    return widget;
+}
+
+void SyncButton(QWidget* widget, const ui::Props& p)
+{
+    auto* button = static_cast<QPushButton*>(widget);
+    button->setText(Literal(p.caption));
+    if (p.style == ui::ButtonStyle::Graphical) {
+        QColor back = Resolve(p.back, QGuiApplication::palette());
+        QColor fore = Resolve(p.fore, QGuiApplication::palette());
+        // A coloured button draws its own frame, so it draws its own
+        // focus mark too: the highlight colour that marks the focus on
+        // the other buttons, in a ring of two pixels.
+        QColor mark = QGuiApplication::palette().color(QPalette::Highlight);
+        button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid %3; "
+                                             "border-radius: 3px; padding: 2px 6px; }"
+                                             "QPushButton:pressed { background-color: %4; }"
+                                             "QPushButton:focus { border: 2px solid %5; padding: 1px 5px; }")
+                                  .arg(back.name(), fore.name(), back.darker(160).name(), back.darker(115).name(),
+                                       mark.name()));
+    }
+    PlaceAt(widget, p.rect);
+}
+
+}  // namespace boxi::desktop::controls
