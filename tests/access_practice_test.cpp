@@ -432,14 +432,17 @@ TEST_F(AccessPracticeTest, exit_returns_to_the_case_chooser_and_leaves_answer_an
     EXPECT_TRUE(answer().is_visible());
 }
 
-TEST_F(AccessPracticeTest, the_title_bar_close_unloads_the_practice_without_showing_the_case_chooser)
+TEST_F(AccessPracticeTest, the_title_bar_close_leads_back_to_the_case_chooser_as_exit_does)
 {
+    // The notes left open stay open, as after "退出".
     OpenPractice(1);
     ASSERT_TRUE(rt().Choose(practice().KSGY));
     fake.ClearJournal();
     ASSERT_TRUE(rt().CloseByTitleBar(practice()));
-    EXPECT_EQ(fake.journal(), (Journal{"unload Form36"}));
-    EXPECT_FALSE(app.form10.is_visible());
+    EXPECT_EQ(fake.journal(), (Journal{"hide Form36", "unload Form36", "show Form10"}));
+    EXPECT_FALSE(rt().ended());
+    EXPECT_TRUE(app.form10.is_visible());
+    EXPECT_EQ(app.form10.CurrentSetName(), "操作题（第1套）");
     EXPECT_TRUE(notes().is_visible());
 }
 

@@ -334,26 +334,27 @@ TEST_F(ExerciseWindowTest, right_button_in_the_task_text_pops_the_one_item_menu_
     EXPECT_TRUE(w().is_visible());
 }
 
-TEST_F(ExerciseWindowTest, title_bar_close_unloads_only_this_window)
+TEST_F(ExerciseWindowTest, title_bar_close_leads_back_to_chapter_study_as_back_does)
 {
-    // The steps window stays on screen; chapter study stays loaded and hidden.
+    // The steps window stays on screen, as after "返回".
     OpenExercises(1);
     ASSERT_TRUE(rt().Click(w().Command2));
     fake.ClearJournal();
     ASSERT_TRUE(rt().CloseByTitleBar(w()));
-    EXPECT_EQ(fake.journal(), (Journal{"unload Form7"}));
+    EXPECT_EQ(fake.journal(), (Journal{"hide Form7", "unload Form7", "show Form2"}));
     EXPECT_FALSE(rt().ended());
     EXPECT_EQ(LoadedWindows(rt()), (std::vector<std::string>{"Form2", "Form9"}));
-    EXPECT_EQ(VisibleWindows(rt()), (std::vector<std::string>{"Form9"}));
+    EXPECT_EQ(VisibleWindows(rt()), (std::vector<std::string>{"Form2", "Form9"}));
 }
 
-TEST_F(ExerciseWindowTest, title_bar_close_of_the_last_window_on_screen_ends_the_program)
+TEST_F(ExerciseWindowTest, title_bar_close_of_the_last_window_on_screen_brings_chapter_study_back)
 {
-    // The hidden chapter study does not keep an invisible program running.
+    // Chapter study hidden beneath comes back on the chapter practised.
     OpenExercises(1);
     ASSERT_TRUE(rt().CloseByTitleBar(w()));
-    EXPECT_EQ(fake.journal(), (Journal{"unload Form7", "end"}));
-    EXPECT_TRUE(rt().ended());
+    EXPECT_FALSE(rt().ended());
+    EXPECT_EQ(VisibleWindows(rt()), (std::vector<std::string>{"Form2"}));
+    EXPECT_EQ(app.form2.CurrentChapter(), 1);
 }
 
 }  // namespace

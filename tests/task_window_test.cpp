@@ -174,17 +174,17 @@ TEST_F(TaskWindowTest, back_releases_the_case_bank_and_returns_to_the_chooser_le
     EXPECT_EQ(task().load_count(), 2u);
 }
 
-TEST_F(TaskWindowTest, title_bar_close_releases_the_case_bank_as_back_does)
+TEST_F(TaskWindowTest, title_bar_close_releases_the_case_bank_and_leads_back_as_back_does)
 {
-    // The steps window stays on screen; the chooser stays loaded and hidden.
+    // The steps window stays on screen, as after "返回".
     OpenCaseSteps(case_a());
     ASSERT_TRUE(app.set_loader.CaseBankHeld());
     ASSERT_TRUE(rt().CloseByTitleBar(task()));
-    EXPECT_EQ(fake.journal(), (Journal{"unload Form16"}));
+    EXPECT_EQ(fake.journal(), (Journal{"hide Form16", "unload Form16", "show Form10"}));
     EXPECT_FALSE(app.set_loader.CaseBankHeld());
     EXPECT_FALSE(rt().ended());
     EXPECT_EQ(LoadedWindows(rt()), (std::vector<std::string>{"Form10", "Form31"}));
-    EXPECT_EQ(VisibleWindows(rt()), (std::vector<std::string>{"Form31"}));
+    EXPECT_EQ(VisibleWindows(rt()), (std::vector<std::string>{"Form10", "Form31"}));
     EXPECT_EQ(steps().Text1.text(), WrittenSteps(case_a()));
 }
 
@@ -205,14 +205,14 @@ TEST_F(TaskWindowTest, a_case_chosen_while_the_case_bank_is_held_still_loads)
     EXPECT_EQ(task().Label4.caption(), case_b());
 }
 
-TEST_F(TaskWindowTest, title_bar_close_of_the_last_window_on_screen_ends_the_program)
+TEST_F(TaskWindowTest, title_bar_close_of_the_last_window_on_screen_brings_the_chooser_back)
 {
-    // The hidden chooser does not keep an invisible program running.
+    // The chooser hidden beneath comes back with the case last opened.
     OpenCase(case_b());
     ASSERT_TRUE(rt().CloseByTitleBar(task()));
-    EXPECT_FALSE(app.set_loader.CaseBankHeld());
-    EXPECT_EQ(fake.journal(), (Journal{"unload Form16", "end"}));
-    EXPECT_TRUE(rt().ended());
+    EXPECT_FALSE(rt().ended());
+    EXPECT_EQ(VisibleWindows(rt()), (std::vector<std::string>{"Form10"}));
+    EXPECT_EQ(app.form10.Combo1.text(), case_b());
 }
 
 TEST_F(TaskWindowTest, steps_window_close_hides_then_unloads_it_alone)

@@ -362,13 +362,14 @@ TEST_F(UnitTestWindowTest, right_press_in_either_guarded_box_opens_only_the_one_
 }
 
 // A sheet that ends with its test, and a test that survives its sheet.
-TEST_F(UnitTestWindowTest, closing_the_window_by_its_title_bar_unloads_the_sheet_first)
+TEST_F(UnitTestWindowTest, closing_the_window_by_its_title_bar_unloads_the_sheet_first_and_returns_to_the_menu)
 {
     Open();
     Answer('A');
     fake.ClearJournal();
     ASSERT_TRUE(rt().CloseByTitleBar(test()));
-    EXPECT_EQ(Steps(), (Journal{"unload Form3", "unload Form4"}));
+    EXPECT_EQ(Steps(), (Journal{"unload Form3", "hide Form4", "unload Form4", "load Form60", "show Form60"}));
+    EXPECT_FALSE(rt().ended());
 }
 
 TEST_F(UnitTestWindowTest, closing_the_sheet_by_its_title_bar_brings_the_test_back_and_answers_are_rewritten)

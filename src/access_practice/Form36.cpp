@@ -99,6 +99,10 @@ void Form36::Command4_Click()
 
 void Form36::Command5_Click() { SwapHandoverNextLast(*this, app_.form10); }
 
+// Closed with its title bar: back to the case chooser, as "退出" does;
+// the chooser is only hidden beneath, and nothing else would be on screen.
+void Form36::Form_QueryUnload() { Command5_Click(); }
+
 void Form36::DZYJ_Click() { ShowPracticeNotes(); }
 void Form36::KSGY_Click() { ShowPracticeNotes(); }
 

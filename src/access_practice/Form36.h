@@ -38,6 +38,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_QueryUnload() override;
 
 private:
     void Command1_Click();

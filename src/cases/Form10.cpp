@@ -59,6 +59,10 @@ void Form10::Command2_Click()
 
 void Form10::Command1_Click() { SwapHandoverNextLast(*this, app_.form60); }
 
+// Closed with its title bar: back to the course menu, as "返回" does, in
+// the course as in training, where the mode choice waits hidden.
+void Form10::Form_QueryUnload() { Command1_Click(); }
+
 // The Access practice reads the name this chooser holds, so the chooser is
 // only hidden under the set chooser, never unloaded.
 void Form10::Command3_Click() { StackHandover(*this, app_.access_set_chooser); }

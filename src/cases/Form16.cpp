@@ -38,9 +38,18 @@ void Form16::ShowChoiceEntryForSet()
     Command1.set_visible(exam_set);
 }
 
-// Closing the window with its title bar leaves the case as "返回" does, so
-// the next case opened writes its own texts.
-void Form16::Form_QueryUnload() { app_.set_loader.ReleaseCaseBank(); }
+// Closed with its title bar during the exam, the task goes out of sight as
+// with the toolbar's "隐藏试题", so that the toolbar's next click shows it
+// again (loaded afresh, with the same task). Otherwise the case is left as
+// with "返回": back to the chooser, the case bank released so that the next
+// case opened writes its own texts.
+void Form16::Form_QueryUnload()
+{
+    if (app_.form42.is_loaded())
+        app_.form42.Label6.set_caption("显示试题");
+    else
+        Command8_Click();
+}
 
 // At the time-up only the time-up notice answers. Otherwise the choice
 // bank is released first: still held from the exam start or an earlier

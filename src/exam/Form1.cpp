@@ -75,6 +75,10 @@ void Form1::Command1_Click()
     app_.form43.Show();
 }
 
+// Closed with its title bar: the exam ends as with "退出", clean-up
+// included, and the learner is back at the mode choice.
+void Form1::Form_QueryUnload() { Command1_Click(); }
+
 void Form1::Text1_MouseDown(int button, int, int, int) { RightClickGuard(Text1, popmenu, button); }
 
 void Form1::Text2_MouseDown(int button, int, int, int) { RightClickGuard(Text2, popmenu, button); }

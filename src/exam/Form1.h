@@ -102,6 +102,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_QueryUnload() override;
 
 private:
     void Label3_Click(int k);

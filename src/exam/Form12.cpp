@@ -57,6 +57,10 @@ void Form12::Image5_Click()
 
 void Form12::Image4_Click() { SwapHandoverNextLast(*this, app_.form43); }
 
+// Closed with its title bar: out to the mode choice, which waits hidden, as
+// the login's exit does.
+void Form12::Form_QueryUnload() { Image4_Click(); }
+
 void Form12::Image2_Click() { Image4_Click(); }
 
 void Form12::Image3_Click() { SwapHandoverNextLast(*this, app_.form13); }

@@ -32,6 +32,9 @@ public:
     ui::Image Image4{this, "Image4", {.rect = exam_screens::kLoginExit, .mouse_pointer = ui::MousePointer::Link}, &Frame1};
     ui::Label Label5{this, "Label5", {.caption = "提示：模拟准考证号为" + std::string(kMockAdmissionNumber) + "，请输入之。正式考试时，请输入你的真实考号。", .fore = ui::Color::Rgb(192, 0, 0), .rect = {24, 364, 552, 20}, .back_style = ui::BackStyle::Transparent}, &Frame1};
 
+protected:
+    void Form_QueryUnload() override;
+
 private:
     void Image5_Click();
     void Image4_Click();

@@ -28,4 +28,7 @@ void Form13::Image3_Click() { StackHandover(*this, app_.form12); }
 
 void Form13::Image2_Click() { SwapHandoverNextLast(*this, app_.form43); }
 
+// Closed with its title bar: out to the mode choice, as the page's exit does.
+void Form13::Form_QueryUnload() { Image2_Click(); }
+
 }  // namespace boxi

@@ -28,6 +28,9 @@ public:
     ui::Image Image3{this, "Image3", {.rect = exam_screens::kConfirmReenter, .mouse_pointer = ui::MousePointer::Link}, &Frame1};
     ui::Image Image2{this, "Image2", {.rect = exam_screens::kConfirmExit, .mouse_pointer = ui::MousePointer::Link}, &Frame1};
 
+protected:
+    void Form_QueryUnload() override;
+
 private:
     void Image4_Click();
     void Image3_Click();

@@ -23,6 +23,9 @@ void Form14::Image3_Click() { StartExam(); }
 
 void Form14::Image4_Click() { SwapHandoverNextLast(*this, app_.form43); }
 
+// Closed with its title bar: out to the mode choice, as the page's exit does.
+void Form14::Form_QueryUnload() { Image4_Click(); }
+
 // One of "第1套" to "第40套", each as likely, from a generator seeded once
 // per draw; the timer is switched off, so a load draws once.
 void Form14::ExamSetDraw()

@@ -25,6 +25,9 @@ public:
     ui::Image Image4{this, "Image4", {.rect = exam_screens::kRulesExit, .mouse_pointer = ui::MousePointer::Link}, &Frame1};
     ui::Timer Timer1{this, "Timer1", {.interval = 100}};
 
+protected:
+    void Form_QueryUnload() override;
+
 private:
     void Timer1_Timer();
     void Image3_Click();

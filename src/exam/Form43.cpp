@@ -45,6 +45,10 @@ void Form43::Command4_Click()
 
 void Form43::Command3_Click() { SwapHandoverNextFirst(*this, app_.form60); }
 
+// Closed with its title bar: back to the course menu, as "返回" does; after
+// an exam nothing else is left on screen.
+void Form43::Form_QueryUnload() { Command3_Click(); }
+
 // The written-exam draw; the mode choice stays loaded beneath it, for the
 // draw window's way back.
 void Form43::Command1_Click() { StackHandover(*this, app_.form44); }

@@ -36,6 +36,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_QueryUnload() override;
 
 private:
     void Option1_Click(int index);

@@ -42,4 +42,7 @@ void Form44::Timer1_Timer()
 
 void Form44::Command3_Click() { SwapHandoverNextLast(*this, app_.form43); }
 
+// Closed with its title bar: back to the mode choice, as "退出考试" does.
+void Form44::Form_QueryUnload() { Command3_Click(); }
+
 }  // namespace boxi

@@ -21,6 +21,9 @@ public:
     ui::CommandButton Command3{this, "Command3", {.caption = "退出考试", .font = {.size = 10.5}, .rect = {312, 160, 136, 36}, .tab_index = 1}};
     ui::Timer Timer1{this, "Timer1", {.enabled = false, .interval = 8000}};
 
+protected:
+    void Form_QueryUnload() override;
+
 private:
     void Command1_Click();
     void Timer1_Timer();

@@ -52,6 +52,9 @@ void Form2::Command1_Click()
 
 void Form2::Command3_Click() { SwapHandoverNextLast(*this, app_.form60); }
 
+// Closed with its title bar: back to the course menu, as "返回" does.
+void Form2::Form_QueryUnload() { Command3_Click(); }
+
 // Chapter study stays loaded beneath the chooser and the drill, whose
 // "返回" shows it again with its chapter.
 void Form2::Command2_Click() { StackHandover(*this, app_.drill_chooser); }

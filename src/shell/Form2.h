@@ -30,6 +30,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_QueryUnload() override;
 
 private:
     void List1_Click();

@@ -146,6 +146,10 @@ void Form7::Command2_Click()
 
 void Form7::Command8_Click() { SwapHandoverNextLast(*this, app_.form2); }
 
+// Closed with its title bar: back to chapter study, which waits hidden
+// beneath, as "返回" does.
+void Form7::Form_QueryUnload() { Command8_Click(); }
+
 void Form7::Text1_MouseDown(int button, int, int, int) { RightClickGuard(Text1, popmenu, button); }
 
 }  // namespace boxi

@@ -35,6 +35,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_QueryUnload() override;
 
 private:
     void cmd_Click(int index);

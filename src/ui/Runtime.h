@@ -83,10 +83,11 @@ public:
     bool Select(ListBox& list, int index);
     bool Select(ComboBox& combo, int index);
     bool Choose(Menu& item);
-    // The title-bar close box: unloads that window and nothing else. As after
-    // any operation that hides or unloads the last visible window, the
-    // program then ends, so that windows left loaded and hidden never keep
-    // an invisible program alive. A window without a title bar refuses.
+    // The title-bar close box: runs the window's Form_QueryUnload, where a
+    // window leads the learner on, then unloads it. As after any operation
+    // that hides or unloads the last visible window, the program then ends,
+    // so that windows left loaded and hidden never keep an invisible program
+    // alive. A window without a title bar refuses.
     bool CloseByTitleBar(Window& window);
     bool CanReach(Control& control) const;
 

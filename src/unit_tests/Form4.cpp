@@ -66,9 +66,9 @@ void Form4::Form_Load()
     ShowUnitQuestion(1);
 }
 
-// However the window goes, its sheet goes first: no sheet of an ended test
-// stays behind.
-void Form4::Form_QueryUnload() { app_.form3.Unload(); }
+// Closed with its title bar: as "返回", the sheet goes first, so no sheet of
+// an ended test stays behind, and the learner is back at the course menu.
+void Form4::Form_QueryUnload() { Command2_Click(); }
 
 void Form4::Combo1_Click()
 {
