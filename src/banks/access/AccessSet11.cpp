@@ -39,7 +39,7 @@ constexpr std::string_view kComprehensive[] = {
 };
 
 constexpr std::string_view kComprehensiveStep1[] = {"（1)在“数据库”窗口中单击“报表”对象,选中“成绩单”报表,单击“设计”按钮,选择“视图”->“属性”,在“报表”属性窗口中将“数据”选项卡的“记录源”设为“成绩查询”,“格式”选项卡的“标题”设为“学生成绩单”."};
-constexpr std::string_view kComprehensiveStep2[] = {"（2）若未显示页面页脚,选择“视图”->“页面页眉/页脚”.在工具箱中选择“文本框”,在页面页脚节中单击添加文本框,将其“控件来源”设为“=\"第\" & [Page] & \"页，共\" & [Pages] & \"页\"”(文本框附带的标签题目不作要求,可以删除),保存报表."};
+constexpr std::string_view kComprehensiveStep2[] = {"（2）若未显示页面页脚,选择“视图”->“页面页眉/页脚”.在工具箱中选择“文本框”,在页面页脚节中单击添加文本框,将其“控件来源”设为“=\"第\" & [Page] & \"页，共\" & [Pages] & \"页\"”(题目对文本框附带的标签不作要求,可以保留也可以删除),保存报表."};
 constexpr Lines kComprehensiveAnswer[] = {kComprehensiveStep1, kComprehensiveStep2};
 
 }  // namespace
