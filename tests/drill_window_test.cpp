@@ -387,7 +387,7 @@ TEST_F(DrillTest, the_analysis_replaces_the_steps_text_under_its_own_type_condit
         const char* text;  // nullptr: the steps window keeps its text
     };
     const Row rows[] = {
-        {kBasics, "Internet基础及应用", Type::First, 7, "  误码率是表示数据传输有效性的指标."},
+        {kBasics, "Internet基础及应用", Type::First, 7, "  误码率是表示数据传输可靠性的指标."},
         {kBasics, "Internet基础及应用", Type::None, 7, nullptr},
         {kBasics, "Internet基础及应用", Type::Other, 7, nullptr},
         {kBasics, "计算机硬件系统", Type::First, 20, "    内存储器的性能指标有两个，它们是容量和速度。"},
@@ -422,7 +422,7 @@ TEST_F(DrillTest, the_analysis_loads_the_steps_window_topmost_and_leaves_its_ans
     // Pressed again: the same text, the window stays open.
     fake.ClearJournal();
     ASSERT_TRUE(rt().Click(drill().Command2));
-    EXPECT_EQ(app.form9.Text1.text(), "  误码率是表示数据传输有效性的指标.");
+    EXPECT_EQ(app.form9.Text1.text(), "  误码率是表示数据传输可靠性的指标.");
     EXPECT_EQ(fake.journal(), (Journal{"show Form9"}));
 
     // A steps window that shows its answer button keeps it.

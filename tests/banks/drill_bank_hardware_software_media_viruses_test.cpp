@@ -196,6 +196,9 @@ TEST(DrillBankHardwareSoftwareMediaViruses, keyed_options_carry_the_worked_figur
         }
     }
     EXPECT_EQ(std::string(audio), "42.34MB");
+    // The figure counts 1MB as 10^6 bytes, while the bank teaches 2^20: the
+    // stem says which it means.
+    EXPECT_NE(DrillQuestion(Section("多媒体技术简介"), 3).stem.find("1MB按10^6字节计"), std::string_view::npos);
 }
 
 TEST(DrillBankHardwareSoftwareMediaViruses, no_stem_is_asked_twice_in_the_drill)

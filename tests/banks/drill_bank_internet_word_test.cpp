@@ -3,6 +3,7 @@
 #include "banks/DrillBank.h"
 #include "banks/ExamChoiceBank.h"
 #include "banks/UnitBank.h"
+#include "banks/text_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -39,14 +40,6 @@ const DrillSection& Section(const SectionShape& shape)
     const DrillSection* section = FindDrillSection(shape.chapter, shape.section, DrillUse::Analysis, 0);
     EXPECT_TRUE(section) << shape.section;
     return *section;
-}
-
-// A stem's text after its number and stop, the part two questions must not share.
-std::string_view Body(std::string_view stem)
-{
-    size_t stop = stem.find('.');
-    std::string_view body = stop == std::string_view::npos ? stem : stem.substr(stop + 1);
-    return body.substr(std::min(body.find_first_not_of(' '), body.size()));
 }
 
 constexpr std::string_view kMarkKinds[] = {"（）", "（  ）", "（ ）", "(  )", "(   )"};
@@ -229,14 +222,15 @@ TEST(DrillBankInternetWord, no_stem_repeats_another_drill_stem_or_a_unit_or_exam
     for (const UnitTexts* unit : Units())
         for (const UnitRow& row : unit->rows)
             if (!row.stem.joined())
-                elsewhere.emplace(Body(row.stem.Text()));
+                elsewhere.emplace(testing::QuestionKey(row.stem.Text()));
     for (const ExamChoiceSet* set : WrittenExamChoiceSets())
         for (const ExamChoiceRow& row : set->rows)
-            elsewhere.emplace(Body(row.QuestionText));
+            elsewhere.emplace(testing::QuestionKey(row.QuestionText));
     for (const DrillSection& section : DrillSections()) {
         for (const DrillRow& row : section.rows) {
             if (!row.stem.empty()) {
-                EXPECT_TRUE(elsewhere.emplace(Body(row.stem)).second) << section.section << ": " << row.stem;
+                EXPECT_TRUE(elsewhere.emplace(testing::QuestionKey(row.stem)).second)
+                    << section.section << ": " << row.stem;
             }
         }
     }

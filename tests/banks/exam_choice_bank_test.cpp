@@ -340,11 +340,8 @@ TEST(ExamChoiceData, no_stem_repeats_in_the_bank)
 {
     std::map<std::string, std::string> seen;
     ForEachRow([&](const ExamChoiceSet& set, int question, const ExamChoiceRow& row) {
-        std::string stem(row.QuestionText);
-        if (question >= 11)
-            stem = stem.substr(stem.find('.') + 1);
         const std::string where = std::string(set.name) + " question " + std::to_string(question);
-        const auto [it, fresh] = seen.emplace(stem, where);
+        const auto [it, fresh] = seen.emplace(testing::QuestionKey(row.QuestionText), where);
         EXPECT_TRUE(fresh) << "the stem of " << it->second << " again";
     });
 }

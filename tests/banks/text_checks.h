@@ -24,6 +24,41 @@ inline bool IsCp936(std::string_view utf8)
     return rc != static_cast<size_t>(-1) && src_left == 0;
 }
 
+// A question's stem as a repeat of it would read: without its leading number
+// and stop, without spaces of either width, its brackets in half width and
+// without a closing full stop, so that the answer blank "（ ）", "（）" or
+// "(   )" and the spacing around it hide no repeat.
+inline std::string QuestionKey(std::string_view stem)
+{
+    const size_t digits = stem.find_first_not_of("0123456789");
+    // "2.5英寸" begins with a figure, not with a question number.
+    const bool numbered = digits != 0 && digits != std::string_view::npos && digits + 1 < stem.size() &&
+                          stem[digits] == '.' && (stem[digits + 1] < '0' || stem[digits + 1] > '9');
+    if (numbered)
+        stem.remove_prefix(digits + 1);
+    std::string key;
+    for (size_t i = 0; i < stem.size();) {
+        if (stem[i] == ' ' || stem[i] == '\t' || stem[i] == '\n') {
+            ++i;
+        } else if (stem.substr(i, 3) == "　") {
+            i += 3;
+        } else if (stem.substr(i, 3) == "（") {
+            key += '(';
+            i += 3;
+        } else if (stem.substr(i, 3) == "）") {
+            key += ')';
+            i += 3;
+        } else {
+            key += stem[i++];
+        }
+    }
+    for (std::string_view stop : {"。", "."}) {
+        if (key.ends_with(stop))
+            key.erase(key.size() - stop.size());
+    }
+    return key;
+}
+
 // Width of a line in a monospaced CJK font: ASCII counts one column, every
 // other character two.
 inline int DisplayWidth(std::string_view utf8)

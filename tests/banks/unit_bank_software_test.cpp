@@ -251,13 +251,9 @@ TEST(SoftwareUnits, every_row_has_the_gap_ending_prefixes_and_lines_of_its_numbe
 
 TEST(SoftwareUnits, stems_repeat_no_other_stem_of_the_unit_banks_or_the_exam_choices)
 {
-    std::map<std::string, std::string> seen;  // stem without its number, to where it stands
-    auto add = [&](std::string stem, const std::string& where) {
-        const size_t dot = stem.find_first_not_of("0123456789");
-        if (dot != 0 && dot != std::string::npos && stem[dot] == '.')
-            stem.erase(0, dot + 1);
-        else if (dot != 0)
-            stem.erase(0, dot);
+    std::map<std::string, std::string> seen;  // stem as a repeat would read, to where it stands
+    auto add = [&](std::string_view text, const std::string& where) {
+        const std::string stem = QuestionKey(text);
         if (stem.empty())
             return;
         const auto [at, added] = seen.emplace(stem, where);
@@ -270,7 +266,7 @@ TEST(SoftwareUnits, stems_repeat_no_other_stem_of_the_unit_banks_or_the_exam_cho
     for (const banks::ExamChoiceSet* set : banks::WrittenExamChoiceSets()) {
         int k = 0;
         for (const banks::ExamChoiceRow& row : set->rows)
-            add(std::string(row.QuestionText), std::string(set->name) + " " + std::to_string(++k));
+            add(row.QuestionText, std::string(set->name) + " " + std::to_string(++k));
     }
 }
 

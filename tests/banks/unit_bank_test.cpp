@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <regex>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "banks/DrillBank.h"
 #include "banks/ExamChoiceBank.h"
 #include "banks/UnitBank.h"
 #include "banks/text_checks.h"
@@ -304,32 +306,81 @@ TEST(UnitBank, addresses_are_example_domains_and_documentation_or_private_ranges
     EXPECT_GT(addresses, 0);
 }
 
-// The question after its number: the same question may not come twice in the
-// unit bank, nor repeat one of the exam's choice questions.
-std::string Question(std::string_view stem)
+// The repeat checks compare stems by this key; a key that kept the blank's
+// form would let a repeat through, one that lost words would flag questions
+// that differ.
+TEST(UnitBank, a_question_key_drops_the_number_blank_form_and_spacing_but_keeps_the_words)
 {
-    const size_t digits = stem.find_first_not_of("0123456789");
-    stem.remove_prefix(digits == std::string_view::npos ? stem.size() : digits);
-    if (!stem.empty() && stem.front() == '.')
-        stem.remove_prefix(1);
-    return std::string(stem);
+    const std::string key = QuestionKey("数据库管理系统(DBMS)属于()");
+    for (const char* stem : {"9.数据库管理系统（DBMS）属于（　　）。", "14.数据库管理系统（DBMS）属于（）。",
+                             "数据库管理系统(DBMS)属于(   )", "32. 数据库管理系统（DBMS）属于（ ）。 "})
+        EXPECT_EQ(QuestionKey(stem), key) << stem;
+    EXPECT_NE(QuestionKey("9.数据库管理系统（DBMS）属于（）。"), QuestionKey("9.数据库系统（DBS）属于（）。"));
+    EXPECT_EQ(QuestionKey("2.5英寸硬盘的盘片直径约为（）。"), "2.5英寸硬盘的盘片直径约为()");
+    EXPECT_EQ(QuestionKey("12"), "12");
 }
 
+// The same question may not come twice in the unit bank, nor repeat one of
+// the exam's choice questions, whatever form its answer blank takes.
 TEST(UnitBank, no_question_is_asked_twice_here_or_in_the_exam_choice_bank)
 {
     std::map<std::string, std::string> seen;
     for (const banks::ExamChoiceSet* set : banks::WrittenExamChoiceSets())
         for (const banks::ExamChoiceRow& row : set->rows)
-            seen.emplace(Question(row.QuestionText), std::string(set->name));
+            seen.emplace(QuestionKey(row.QuestionText), std::string(set->name));
     for (const UnitTexts* unit : banks::Units()) {
         for (const banks::UnitRow& row : unit->rows) {
             if (row.stem.empty())
                 continue;
             const std::string where = std::string(unit->name) + " " + std::to_string(row.number);
-            const auto [it, fresh] = seen.emplace(Question(row.stem.Text()), where);
+            const auto [it, fresh] = seen.emplace(QuestionKey(row.stem.Text()), where);
             EXPECT_TRUE(fresh) << where << " repeats " << it->second << ": " << it->first;
         }
     }
+}
+
+// True when the option, past its letter, explains itself in full-width
+// brackets, as "(C)高速缓冲存储器（Cache）" does.
+bool HasGloss(std::string_view option)
+{
+    // The letter ends at the first closing bracket of either width: "(A)", "（A）", " C）".
+    const size_t half = option.find(')'), full = option.find("）");
+    if (half < 4 && half < full)
+        option.remove_prefix(half + 1);
+    else if (full < 6)
+        option.remove_prefix(full + 3);
+    return option.find("（") != std::string_view::npos;
+}
+
+// A gloss that only the keyed option carries marks it as the key, in every
+// bank of choice questions.
+TEST(UnitBank, no_key_alone_carries_a_gloss_in_the_unit_exam_or_drill_questions)
+{
+    auto check = [](const std::string& where, std::array<std::string_view, 4> options, char key) {
+        int glossed = 0;
+        for (std::string_view option : options)
+            glossed += HasGloss(option);
+        const int k = key - 'A';
+        ASSERT_TRUE(k >= 0 && k < 4) << where;
+        EXPECT_FALSE(glossed == 1 && HasGloss(options[k])) << where << ": " << options[k];
+    };
+    for (const UnitTexts* unit : banks::Units())
+        for (const banks::UnitRow& row : unit->rows)
+            if (!row.stem.empty())
+                check(std::string(unit->name) + " " + std::to_string(row.number), row.choices,
+                      unit->keys[row.number - 1]);
+    for (const banks::ExamChoiceSet* set : banks::WrittenExamChoiceSets()) {
+        int n = 0;
+        for (const banks::ExamChoiceRow& row : set->rows)
+            check(std::string(set->name) + " " + std::to_string(++n),
+                  {row.ChoiceA, row.ChoiceB, row.ChoiceC, row.ChoiceD},
+                  row.AnswerKey.empty() ? '?' : row.AnswerKey.front());
+    }
+    for (const banks::DrillSection& section : banks::DrillSections())
+        for (const banks::DrillRow& row : section.rows)
+            if (!row.stem.empty())
+                check(std::string(section.section) + " " + std::to_string(row.number), row.options,
+                      banks::DrillKeyLetter(section, row.number));
 }
 
 TEST(UnitBank, the_given_rows_load_verbatim)

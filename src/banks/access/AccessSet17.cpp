@@ -35,7 +35,7 @@ constexpr std::string_view kComprehensive[] = {
 
 constexpr std::string_view kComprehensiveStep1[] = {"（1）以“设计视图”打开“fStudent”窗体,双击窗体选择器打开“属性”对话框,在“数据”选项卡的“记录源”行选择“学生”;选中文本框“tName”,在其“数据”选项卡的“控件来源”行选择“姓名”,保存窗体."};
 constexpr std::string_view kComprehensiveStep2[] = {"（2）选中文本框“tAge”,在其“属性”对话框“数据”选项卡的“控件来源”行输入“=Year(Date())-Year([出生日期])”,保存窗体."};
-constexpr std::string_view kComprehensiveStep3[] = {"（3）在窗体的“属性”对话框中选择“格式”选项卡,将“最大最小化按钮”设为“无”,“关闭按钮”设为“否”,保存窗体."};
+constexpr std::string_view kComprehensiveStep3[] = {"（3）单击窗体选择器(或选择“编辑”->“选择窗体”)选中窗体,在窗体的“属性”对话框中选择“格式”选项卡,将“最大最小化按钮”设为“无”,“关闭按钮”设为“否”,保存窗体."};
 constexpr Lines kComprehensiveAnswer[] = {kComprehensiveStep1, kComprehensiveStep2, kComprehensiveStep3};
 
 }  // namespace

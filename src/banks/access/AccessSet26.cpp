@@ -4,11 +4,14 @@
 namespace boxi::banks {
 namespace {
 
-// Two tasks; the basic answer keeps a third step that answers neither.
+// The given answer's third step (freezing, row height, cell effect) has a
+// task of its own, so that a learner who follows the answer changes nothing
+// unasked.
 constexpr std::string_view kBasic[] = {
     "考生文件夹下的“samp1_26.mdb”数据库中已建立“部门信息”和“员工”两个表。",
     "（1）将“部门信息”表的“部门编号”字段设置为主键，字段大小改为4。",
     "（2）以“部门编号”字段建立“部门信息”表与“员工”表之间的一对多关系并实施参照完整性，再将关系图生成报表，以“部门关系”为名保存。",
+    "（3）冻结“部门信息”表的“部门名称”列，将行高设置为13，单元格效果设置为“凹陷”。",
 };
 
 constexpr std::string_view kBasicStep1[] = {"（1）以“设计视图”打开“部门信息”表,选中“部门编号”字段,单击工具栏上的“主键”按钮,在“字段大小”行输入“4”,保存表,出现数据可能丢失的提示时单击“是”按钮."};
@@ -38,7 +41,7 @@ constexpr Lines kComprehensiveAnswer[] = {kComprehensiveStep1, kComprehensiveSte
 
 }  // namespace
 
-// Step 3 of the basic answer, which answers no task of the question.
+// Step 3 of the basic answer, kept word for word as given.
 extern const Lines kBasic26AnswerStep3 = kBasicStep3;
 
 extern const AccessSetTexts kAccessSet26{
