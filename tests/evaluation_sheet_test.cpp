@@ -2,6 +2,8 @@
 // recolour the row, the steps through the detail box and the way back.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -169,6 +171,10 @@ TEST_F(EvaluationSheetTest, steps_bring_a_question_number_left_far_outside_back_
         {-7, 1, 1, "请单击“下一题”按钮。"},
         {-7, 0, 1, "请单击“下一题”按钮。"},
         {0, 1, 1, nullptr},
+        // The drill's "下一题" can leave the largest number behind; a step
+        // from either end of the range lands without wrapping round.
+        {std::numeric_limits<std::int32_t>::max(), 1, 40, "本单元测验试题完毕！"},
+        {std::numeric_limits<std::int32_t>::min(), 0, 1, "请单击“下一题”按钮。"},
     };
     OpenSheet();
     for (const Row& row : rows) {

@@ -2,6 +2,8 @@
 // the mode choice, and the two operations no control raises.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -223,8 +225,12 @@ TEST_F(ResultReviewTest, review_step_moves_the_current_question_within_the_set)
         std::string box;  // "" for none
         int shown;        // question in the pane, 0 for the pane unchanged
     };
+    constexpr int kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr int kMin = std::numeric_limits<std::int32_t>::min();
     for (const Row& row : {Row{1, 0, 1, kFirst, 1}, Row{0, 0, 0, kFirst, 0}, Row{5, 0, 4, "", 4}, Row{5, 1, 6, "", 6},
-                           Row{0, 1, 1, "", 1}, Row{20, 1, 20, kEnd, 0}, Row{7, 2, 7, "", 7}}) {
+                           Row{0, 1, 1, "", 1}, Row{20, 1, 20, kEnd, 0}, Row{7, 2, 7, "", 7},
+                           // Left at either end of the range by another window.
+                           Row{kMax, 1, 20, kEnd, 0}, Row{kMin, 0, kMin, kFirst, 0}}) {
         StartExam("第3套");
         Submit();
         Run([&] { app.m.CurrentQuestion = row.current; });

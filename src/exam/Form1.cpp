@@ -1,5 +1,7 @@
 #include "exam/Form1.h"
 
+#include <algorithm>
+
 #include "app/App.h"
 #include "common/Conventions.h"
 #include "exam/ExamCleanup.h"
@@ -103,7 +105,9 @@ void Form1::ReviewStep(int direction)
         else
             current = current - 1;
     } else if (direction == 1) {
-        current = current + 1;
+        // Every number past the set ends the same way; from far beyond it
+        // the step starts at question 20, so it cannot overflow.
+        current = std::min(current, kLastChoice) + 1;
     }
     if (current >= 1 && current <= kLastChoice) {
         Text1.set_text(StepText(app_.m.Table, current));
