@@ -53,6 +53,9 @@ Form1::Form1(App& app)
 // at the submission when nothing was answered. CurrentQuestion stays.
 void Form1::Form_Load()
 {
+    // A bank still held from the choice section's entry would skip the
+    // reload and keep whatever a case opened since left in the keys.
+    app_.set_loader.ReleaseChoiceBank();
     app_.LoadCurrentSet(SetLoadUse::ReviewOpening);
     for (int k = 1; k <= kLastChoice; ++k)
         Text4(k).set_text(app_.m.Table.AnswerKey(k));
