@@ -114,6 +114,25 @@ TEST_F(SubmissionLockTest, with_the_toolbar_gone_no_fresh_countdown_starts)
     EXPECT_TRUE(app.form1.is_visible());
 }
 
+// The toolbar still works under the lock: an exam handed in or left that
+// way takes the lock with it, so no later password hands it in again.
+TEST_F(SubmissionLockTest, an_exam_handed_in_or_left_past_the_lock_closes_it)
+{
+    OpenAskingLock();
+    ASSERT_TRUE(rt().Click(app.form42.Label8));
+    ASSERT_TRUE(rt().Click(app.form15.Command1));
+    EXPECT_EQ(fake.journal(), (Journal{"show Form15", "unload Form15", "unload Form16", "unload Form42", "unload Form8",
+                                       "hide Form46", "unload Form46", "load Form1", "show Form1"}));
+    EXPECT_EQ(VisibleWindows(rt()), (std::vector<std::string>{"Form1"}));
+
+    // A lock on screen when the review's "退出" ends the exam goes too.
+    Run([&] { lock().Show(); });
+    fake.ClearJournal();
+    ASSERT_TRUE(rt().Click(app.form1.Command1));
+    EXPECT_EQ(fake.journal(), (Journal{"hide Form1", "unload Form1", "hide Form46", "unload Form46", "show Form43"}));
+    EXPECT_FALSE(lock().is_loaded());
+}
+
 TEST_F(SubmissionLockTest, a_wrong_password_keeps_the_page_and_its_marks_for_the_next_try)
 {
     OpenAskingLock();

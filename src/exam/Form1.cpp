@@ -77,6 +77,7 @@ void Form1::Command1_Click()
     Hide();
     Unload();
     CloseExamWindows(app_);
+    CloseSubmissionLock(app_);
     app_.form43.Show();
 }
 
