@@ -102,6 +102,8 @@ TEST_F(EvaluationSheetTest, a_number_click_recolours_every_number_from_the_rows_
         {2, Expected({{1, kRight}, {2, kCurrent}})},
         {1, Expected({{1, kCurrent}, {2, kWrong}})},
         {40, Expected({{1, kRight}, {2, kWrong}, {40, kCurrent}})},
+        // The last number gets its own colour back as well.
+        {3, Expected({{1, kRight}, {2, kWrong}, {3, kCurrent}})},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.clicked);

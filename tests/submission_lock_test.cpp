@@ -2,6 +2,7 @@
 // password, and the submission it leads to.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -79,12 +80,16 @@ TEST_F(SubmissionLockTest, anything_but_the_exact_password_is_refused_and_the_en
                                      std::string(1 << 20, '5')}) {
         OpenAskingLock();
         ASSERT_TRUE(rt().Type(lock().Text1, wrong));
+        // Pressing "结束" on the screen gives it the focus.
+        Run([&] { lock().SetFocus(lock().Command1); });
+        const std::uint64_t focus_moves = lock().focus_serial();
         fake.AnswerNextBox(platform::MsgAnswer::Ok);
         ASSERT_TRUE(rt().Click(lock().Command1));
         EXPECT_EQ(fake.journal(), (Journal{"MsgBox(\"输入的密码不正确！\", 0, \"计算机博习系列\") -> OK"}))
             << wrong.substr(0, 12);
         EXPECT_EQ(lock().Text1.text(), "");
         EXPECT_EQ(lock().focused(), &lock().Text1);
+        EXPECT_GT(lock().focus_serial(), focus_moves) << "the desktop applies only a focus the code moved";
         EXPECT_TRUE(lock().is_visible());
         EXPECT_TRUE(Asking());
         EXPECT_TRUE(app.form42.is_loaded());
