@@ -3,6 +3,7 @@
 // the right-click guards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <set>
@@ -157,6 +158,20 @@ TEST_F(AccessPracticeTest, the_load_shows_the_design_marks_the_basic_type_and_le
     EXPECT_TRUE(practice().Text1.locked());
     EXPECT_EQ(practice().Text1.font(), (ui::Font{.size = 14.25, .bold = true}));
     EXPECT_EQ(practice().focused(), &practice().Command4);
+    // The whole tab order of what takes the focus, as the desktop follows
+    // it: by tab index, controls with the same index in design order.
+    std::vector<const ui::Control*> focusable;
+    for (const ui::Control* control : practice().controls()) {
+        const ui::ControlKind kind = control->kind();
+        if (kind == ui::ControlKind::CommandButton || kind == ui::ControlKind::TextBox)
+            focusable.push_back(control);
+    }
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const ui::Control* a, const ui::Control* b) { return a->peek().tab_index < b->peek().tab_index; });
+    std::vector<std::string> order;
+    for (const ui::Control* control : focusable)
+        order.push_back(control->name());
+    EXPECT_EQ(order, (std::vector<std::string>{"Command4", "Text1", "Command3", "Command2", "Command1", "Command5"}));
     EXPECT_EQ(practice().KSXM.caption(), "答题(&T)");
     EXPECT_EQ(practice().DZYJ.caption(), "启动Access2003");
     EXPECT_EQ(practice().HELP.caption(), "帮助（&H)");
@@ -312,6 +327,11 @@ TEST_F(AccessPracticeTest, names_that_match_no_set_give_empty_questions_and_answ
         TypeName(name);
         for (ui::CommandButton* button : {&practice().Command1, &practice().Command2, &practice().Command3}) {
             ASSERT_TRUE(rt().Click(*button));
+            // The answer still closes and the type is still marked.
+            EXPECT_FALSE(answer().is_loaded());
+            const std::vector<ui::Color> colors = TypeColors();
+            EXPECT_EQ(button->back_color(), kActive);
+            EXPECT_EQ(std::count(colors.begin(), colors.end(), kActive), 1);
             EXPECT_EQ(practice().Text1.text(), kEmptyQuestion);
             ASSERT_TRUE(rt().Click(practice().Command4));
             EXPECT_TRUE(answer().is_visible());

@@ -2,6 +2,8 @@
 // recolour the row, the steps through the detail box and the way back.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -100,6 +102,8 @@ TEST_F(EvaluationSheetTest, a_number_click_recolours_every_number_from_the_rows_
         {2, Expected({{1, kRight}, {2, kCurrent}})},
         {1, Expected({{1, kCurrent}, {2, kWrong}})},
         {40, Expected({{1, kRight}, {2, kWrong}, {40, kCurrent}})},
+        // The last number gets its own colour back as well.
+        {3, Expected({{1, kRight}, {2, kWrong}, {3, kCurrent}})},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.clicked);
@@ -169,6 +173,10 @@ TEST_F(EvaluationSheetTest, steps_bring_a_question_number_left_far_outside_back_
         {-7, 1, 1, "请单击“下一题”按钮。"},
         {-7, 0, 1, "请单击“下一题”按钮。"},
         {0, 1, 1, nullptr},
+        // The drill's "下一题" can leave the largest number behind; a step
+        // from either end of the range lands without wrapping round.
+        {std::numeric_limits<std::int32_t>::max(), 1, 40, "本单元测验试题完毕！"},
+        {std::numeric_limits<std::int32_t>::min(), 0, 1, "请单击“下一题”按钮。"},
     };
     OpenSheet();
     for (const Row& row : rows) {

@@ -51,16 +51,18 @@ TEST_F(ProgressPageTest, marking_a_cell_twice_counts_it_once_and_only_the_green_
     StartExam();
     MarkAnswered(4);
     MarkAnswered(4);
-    // Red text alone is no answer; a green back is, whatever else.
+    // Red text alone is no answer; a green back is, whatever else. Counted
+    // by text colour or by circle instead, these cells would give 2.
     Run([&] {
         page().Label3(5).set_fore_color(ui::colors::kRed);
         page().Shape2(5).set_fill_style(ui::FillStyle::Solid);
         page().Label3(6).set_back_color(ui::Color::Rgb(0, 255, 0));
         page().Label3(7).set_back_color(ui::Color::Rgb(0, 254, 0));
+        page().Label3(8).set_back_color(ui::Color::Rgb(0, 255, 0));
     });
     ASSERT_TRUE(rt().Click(app.form42.Label8));
-    EXPECT_EQ(app.m.AnsweredCount, 2);
-    EXPECT_EQ(app.m.UnansweredCount, 21);
+    EXPECT_EQ(app.m.AnsweredCount, 3);
+    EXPECT_EQ(app.m.UnansweredCount, 20);
 }
 
 TEST_F(ProgressPageTest, a_marked_cell_has_red_text_on_green_over_a_solid_green_circle)

@@ -2,6 +2,8 @@
 // the mode choice, and the two operations no control raises.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -103,6 +105,32 @@ TEST_F(ResultReviewTest, the_next_exam_after_one_left_unsubmitted_loads_and_revi
         EXPECT_EQ(review().Text4(k).text(), StandInKey(7, k)) << k;
     EXPECT_EQ(review().Text1.text(), QuestionOf(7, 1));
     EXPECT_EQ(review().Text2.text(), AnswerOf(7, 1));
+}
+
+// A case opened during the exam empties the keys while the choice bank is
+// still held from the entry; the review loaded by the next answer must not
+// find it held, or its key cells stay empty.
+TEST_F(ResultReviewTest, a_review_loaded_after_a_case_was_opened_mid_exam_shows_its_sets_keys)
+{
+    StartExam("第5套");
+    ASSERT_TRUE(rt().Click(app.form16.Command1));  // "选择题"
+    ASSERT_TRUE(app.form20.is_visible());
+    // The task window back from the toolbar, then "返回" and a case.
+    ASSERT_TRUE(rt().Click(app.form42.Label6));
+    ASSERT_TRUE(rt().Click(app.form42.Label6));
+    ASSERT_TRUE(rt().Click(app.form16.Command8));
+    ASSERT_TRUE(rt().Type(app.form10.Combo1, "实例1"));
+    ASSERT_TRUE(rt().Click(app.form10.Command2));
+    ASSERT_EQ(app.m.Table.AnswerKey(3), "");
+    ASSERT_TRUE(rt().Click(app.form16.Command8));
+    ASSERT_TRUE(rt().Type(app.form10.Combo1, "第5套"));
+    ASSERT_FALSE(review().is_loaded());
+
+    ASSERT_TRUE(rt().Click(app.form20.Option1(2)));
+    ASSERT_TRUE(review().is_loaded());
+    for (int k = 1; k <= 20; ++k)
+        EXPECT_EQ(review().Text4(k).text(), StandInKey(5, k)) << k;
+    EXPECT_EQ(review().Text1.text(), QuestionOf(5, 1));
 }
 
 TEST_F(ResultReviewTest, a_set_without_choice_questions_shows_what_the_table_holds)
@@ -223,8 +251,12 @@ TEST_F(ResultReviewTest, review_step_moves_the_current_question_within_the_set)
         std::string box;  // "" for none
         int shown;        // question in the pane, 0 for the pane unchanged
     };
+    constexpr int kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr int kMin = std::numeric_limits<std::int32_t>::min();
     for (const Row& row : {Row{1, 0, 1, kFirst, 1}, Row{0, 0, 0, kFirst, 0}, Row{5, 0, 4, "", 4}, Row{5, 1, 6, "", 6},
-                           Row{0, 1, 1, "", 1}, Row{20, 1, 20, kEnd, 0}, Row{7, 2, 7, "", 7}}) {
+                           Row{0, 1, 1, "", 1}, Row{20, 1, 20, kEnd, 0}, Row{7, 2, 7, "", 7},
+                           // Left at either end of the range by another window.
+                           Row{kMax, 1, 20, kEnd, 0}, Row{kMin, 0, kMin, kFirst, 0}}) {
         StartExam("第3套");
         Submit();
         Run([&] { app.m.CurrentQuestion = row.current; });

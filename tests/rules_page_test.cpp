@@ -240,9 +240,12 @@ TEST_F(RulesPageTest, sets_past_twenty_change_nothing_in_the_table)
     EXPECT_EQ(app.form16.Text1.text(), "上次的任务");
 }
 
-TEST_F(RulesPageTest, portal_open_behind_the_exam_hides_for_set_9_and_stays_for_set_12)
+// Both ends of the range and the sets just outside it.
+TEST_F(RulesPageTest, portal_open_behind_the_exam_hides_for_sets_8_to_11_only)
 {
-    for (const auto& [name, portal_visible] : std::vector<std::pair<std::string, bool>>{{"第9套", false}, {"第12套", true}}) {
+    const std::vector<std::pair<std::string, bool>> rows = {
+        {"第7套", true}, {"第8套", false}, {"第9套", false}, {"第11套", false}, {"第12套", true}};
+    for (const auto& [name, portal_visible] : rows) {
         SCOPED_TRACE(name);
         platform::FakePlatform fake2;
         App app2{fake2};

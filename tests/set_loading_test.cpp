@@ -264,7 +264,10 @@ TEST_F(SetLoaderTest, a_held_case_bank_writes_nothing_until_it_is_released)
     EXPECT_EQ(table.ChoiceA(30), "");
 }
 
-TEST_F(SetLoaderTest, the_choice_section_and_a_review_during_the_exam_find_the_choice_bank_held)
+// The choice section's entry control and the review's load release the
+// bank before they load, so during an exam they always write afresh; the
+// loader itself holds the bank until it is released.
+TEST_F(SetLoaderTest, a_held_choice_bank_writes_nothing_until_it_is_released)
 {
     Load("第3套", SetLoadUse::ExamStarting);
     // The learner goes back through the task window (releasing the case
@@ -279,9 +282,7 @@ TEST_F(SetLoaderTest, the_choice_section_and_a_review_during_the_exam_find_the_c
     EXPECT_EQ(table.QuestionText(4), "");  // stays emptied
     EXPECT_EQ(table.ChoiceC(4), "第3套/4 (C)");
 
-    // After the exam's clean-up a review consults the choice bank afresh.
     loader.ReleaseChoiceBank();
-    loader.ReleaseCaseBank();
     Load("第3套", SetLoadUse::ReviewOpening);
     EXPECT_EQ(log, (Log{"choice 第3套"}));
     EXPECT_EQ(table.QuestionText(4), "第3套/4 题干");

@@ -2,6 +2,7 @@
 // password, and the submission it leads to.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -79,12 +80,16 @@ TEST_F(SubmissionLockTest, anything_but_the_exact_password_is_refused_and_the_en
                                      std::string(1 << 20, '5')}) {
         OpenAskingLock();
         ASSERT_TRUE(rt().Type(lock().Text1, wrong));
+        // Pressing "结束" on the screen gives it the focus.
+        Run([&] { lock().SetFocus(lock().Command1); });
+        const std::uint64_t focus_moves = lock().focus_serial();
         fake.AnswerNextBox(platform::MsgAnswer::Ok);
         ASSERT_TRUE(rt().Click(lock().Command1));
         EXPECT_EQ(fake.journal(), (Journal{"MsgBox(\"输入的密码不正确！\", 0, \"计算机博习系列\") -> OK"}))
             << wrong.substr(0, 12);
         EXPECT_EQ(lock().Text1.text(), "");
         EXPECT_EQ(lock().focused(), &lock().Text1);
+        EXPECT_GT(lock().focus_serial(), focus_moves) << "the desktop applies only a focus the code moved";
         EXPECT_TRUE(lock().is_visible());
         EXPECT_TRUE(Asking());
         EXPECT_TRUE(app.form42.is_loaded());
@@ -112,6 +117,25 @@ TEST_F(SubmissionLockTest, with_the_toolbar_gone_no_fresh_countdown_starts)
     EXPECT_TRUE(fake.Entries("load Form42").empty());
     EXPECT_FALSE(app.form42.is_loaded());
     EXPECT_TRUE(app.form1.is_visible());
+}
+
+// The toolbar still works under the lock: an exam handed in or left that
+// way takes the lock with it, so no later password hands it in again.
+TEST_F(SubmissionLockTest, an_exam_handed_in_or_left_past_the_lock_closes_it)
+{
+    OpenAskingLock();
+    ASSERT_TRUE(rt().Click(app.form42.Label8));
+    ASSERT_TRUE(rt().Click(app.form15.Command1));
+    EXPECT_EQ(fake.journal(), (Journal{"show Form15", "unload Form15", "unload Form16", "unload Form42", "unload Form8",
+                                       "hide Form46", "unload Form46", "load Form1", "show Form1"}));
+    EXPECT_EQ(VisibleWindows(rt()), (std::vector<std::string>{"Form1"}));
+
+    // A lock on screen when the review's "退出" ends the exam goes too.
+    Run([&] { lock().Show(); });
+    fake.ClearJournal();
+    ASSERT_TRUE(rt().Click(app.form1.Command1));
+    EXPECT_EQ(fake.journal(), (Journal{"hide Form1", "unload Form1", "hide Form46", "unload Form46", "show Form43"}));
+    EXPECT_FALSE(lock().is_loaded());
 }
 
 TEST_F(SubmissionLockTest, a_wrong_password_keeps_the_page_and_its_marks_for_the_next_try)

@@ -203,6 +203,25 @@ TEST_F(UnitTestWindowTest, stepping_past_either_end_stays_and_shows_the_recorded
             << entry;
 }
 
+// Showing a recorded answer selects its option from code; the answering
+// step must not run for it, or it would paint the sheet's green number
+// with the answer's colour and hide the sheet again.
+TEST_F(UnitTestWindowTest, showing_a_recorded_answer_runs_no_answer_and_leaves_the_sheet_as_it_was)
+{
+    Open();
+    Answer('C');  // wrong: the key of question 1 is A
+    Evaluate();
+    ASSERT_TRUE(rt().Click(sheet().Label3(1)));
+    ASSERT_TRUE(rt().Click(sheet().Command5));
+    ASSERT_EQ(sheet().Label3(1).back_color(), kCurrent);
+    Next();
+    fake.ClearJournal();
+    Previous();
+    EXPECT_EQ(Selected(), 2);
+    EXPECT_EQ(sheet().Label3(1).back_color(), kCurrent);
+    EXPECT_EQ(Steps(), Journal{});
+}
+
 TEST_F(UnitTestWindowTest, unit_choice_of_another_or_the_same_unit_starts_afresh_with_a_fresh_hidden_sheet)
 {
     struct Row {

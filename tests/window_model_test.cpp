@@ -299,6 +299,65 @@ TEST_F(WindowModelTest, learner_input_reaches_only_visible_enabled_controls)
     EXPECT_EQ(clicks, 1);
 }
 
+// Pictures under later controls of the same container, stacked as the
+// screen stacks them: one covered whole is out of reach, whatever covers it
+// but a line, and so is all inside a frame covered whole; a partial cover or
+// a hidden one leaves it reachable.
+class Stack : public ui::Window {
+public:
+    explicit Stack(ui::Runtime& runtime) : ui::Window(runtime, "Stack", {.caption = "Stack"}) {}
+
+    ui::Image UnderFrame{this, "UnderFrame", {.rect = {10, 10, 40, 20}}};
+    ui::Image HalfCovered{this, "HalfCovered", {.rect = {90, 10, 40, 20}}};
+    ui::Image UnderLabel{this, "UnderLabel", {.rect = {200, 10, 40, 20}}};
+    ui::Image UnderHidden{this, "UnderHidden", {.rect = {10, 200, 40, 20}}};
+    ui::Image UnderLine{this, "UnderLine", {.rect = {200, 200, 40, 20}}};
+    ui::Frame Frame1{this, "Frame1", {.rect = {0, 0, 100, 100}}};
+    ui::Image InFrame{this, "InFrame", {.rect = {10, 10, 40, 20}}, &Frame1};
+    ui::Frame Frame2{this, "Frame2", {.rect = {300, 0, 50, 50}}};
+    ui::Image InCoveredFrame{this, "InCoveredFrame", {.rect = {5, 5, 10, 10}}, &Frame2};
+    ui::Label Label1{this, "Label1", {.rect = {200, 0, 60, 40}, .back_style = ui::BackStyle::Transparent}};
+    ui::Frame Hidden{this, "Hidden", {.visible = false, .rect = {0, 190, 100, 40}}};
+    ui::LineControl Line1{this, "Line1", {.rect = {190, 190, 100, 40}, .x1 = 190, .y1 = 210, .x2 = 290, .y2 = 210}};
+    ui::Image Cover{this, "Cover", {.rect = {290, 0, 100, 100}}};
+};
+
+TEST_F(WindowModelTest, a_control_covered_whole_by_a_later_sibling_is_out_of_reach)
+{
+    Stack w{runtime};
+    runtime.Run([&] { w.Show(); });
+    struct Row {
+        ui::Control& control;
+        bool reachable;
+    };
+    const Row rows[] = {
+        {w.UnderFrame, false}, {w.HalfCovered, true}, {w.UnderLabel, false},     {w.UnderHidden, true},
+        {w.UnderLine, true},   {w.InFrame, true},     {w.InCoveredFrame, false}, {w.Cover, true},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(runtime.CanReach(row.control), row.reachable) << row.control.name();
+    EXPECT_FALSE(runtime.Click(w.UnderFrame));
+
+    // Hiding the cover brings what lies beneath back within reach.
+    runtime.Run([&] {
+        w.Cover.set_visible(false);
+        w.Label1.set_visible(false);
+    });
+    EXPECT_TRUE(runtime.CanReach(w.InCoveredFrame));
+    EXPECT_TRUE(runtime.CanReach(w.UnderLabel));
+
+    // A control moved from code is judged where it stands; a load puts the
+    // design back.
+    runtime.Run([&] { w.HalfCovered.set_rect({60, 10, 30, 20}); });
+    EXPECT_FALSE(runtime.CanReach(w.HalfCovered));
+    runtime.Run([&] {
+        w.Unload();
+        w.Show();
+    });
+    EXPECT_TRUE(runtime.CanReach(w.HalfCovered));
+    EXPECT_FALSE(runtime.CanReach(w.InCoveredFrame));
+}
+
 TEST_F(WindowModelTest, option_values_set_from_code_raise_the_click_only_when_asked)
 {
     int clicks = 0;

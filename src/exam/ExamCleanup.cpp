@@ -17,7 +17,16 @@ void SubmitExam(App& app)
 {
     app.form15.Unload();
     CloseExamWindows(app);
+    CloseSubmissionLock(app);
     app.form1.Show();
+}
+
+void CloseSubmissionLock(App& app)
+{
+    if (!app.form46.is_loaded())
+        return;
+    app.form46.Hide();
+    app.form46.Unload();
 }
 
 }  // namespace boxi

@@ -14,7 +14,12 @@ class App;
 void CloseExamWindows(App& app);
 
 // The submission: unloads the progress page, closes the exam windows and
-// shows the result review.
+// the submission lock, and shows the result review.
 void SubmitExam(App& app);
+
+// Hides and unloads a submission lock still loaded. The toolbar works on
+// under the lock, so an exam can end past it; a lock left behind would hand
+// the exam in a second time at the right password.
+void CloseSubmissionLock(App& app);
 
 }  // namespace boxi

@@ -1,5 +1,7 @@
 #include "exam/Form1.h"
 
+#include <algorithm>
+
 #include "app/App.h"
 #include "common/Conventions.h"
 #include "exam/ExamCleanup.h"
@@ -51,6 +53,9 @@ Form1::Form1(App& app)
 // at the submission when nothing was answered. CurrentQuestion stays.
 void Form1::Form_Load()
 {
+    // A bank still held from the choice section's entry would skip the
+    // reload and keep whatever a case opened since left in the keys.
+    app_.set_loader.ReleaseChoiceBank();
     app_.LoadCurrentSet(SetLoadUse::ReviewOpening);
     for (int k = 1; k <= kLastChoice; ++k)
         Text4(k).set_text(app_.m.Table.AnswerKey(k));
@@ -72,6 +77,7 @@ void Form1::Command1_Click()
     Hide();
     Unload();
     CloseExamWindows(app_);
+    CloseSubmissionLock(app_);
     app_.form43.Show();
 }
 
@@ -107,7 +113,9 @@ void Form1::ReviewStep(int direction)
         else
             current = current - 1;
     } else if (direction == 1) {
-        current = current + 1;
+        // Every number past the set ends the same way; from far beyond it
+        // the step starts at question 20, so it cannot overflow.
+        current = std::min(current, kLastChoice) + 1;
     }
     if (current >= 1 && current <= kLastChoice) {
         Text1.set_text(StepText(app_.m.Table, current));

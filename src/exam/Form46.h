@@ -13,7 +13,8 @@ class App;
 // The submission lock: says the submission is being processed, asks after
 // five seconds for the proctor's end password, and only that password
 // releases it, into the submission itself. It has no title bar, so the
-// candidate cannot close it another way.
+// candidate cannot close it another way; an exam that ends past it, through
+// the toolbar, closes it with the exam (CloseSubmissionLock).
 class Form46 : public ui::Window {
 public:
     explicit Form46(App& app);

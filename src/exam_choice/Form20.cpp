@@ -1,5 +1,7 @@
 #include "exam_choice/Form20.h"
 
+#include <algorithm>
+
 #include "app/App.h"
 #include "common/Conventions.h"
 #include "exam/Form12.h"
@@ -88,7 +90,9 @@ void Form20::Image2_Click(int index)
         else
             --current;
     } else {
-        ++current;
+        // Every number past the set ends the same way, so one left far
+        // beyond it steps from just past question 20 and cannot overflow.
+        current = std::min(current, kQuestionCount) + 1;
     }
     int k = current;
     if (k >= 1 && k <= kQuestionCount) {

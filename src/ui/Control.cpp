@@ -56,7 +56,12 @@ void Control::set_back_color(Color color) { write().back = color; }
 Font Control::font() { return read().font; }
 void Control::set_font(Font font) { write().font = std::move(font); }
 Rect Control::rect() { return read().rect; }
-void Control::set_rect(Rect rect) { write().rect = rect; }
+void Control::set_rect(Rect rect)
+{
+    write().rect = rect;
+    if (owner_)
+        owner_->NoteRectChanged();
+}
 MousePointer Control::mouse_pointer() { return read().mouse_pointer; }
 
 }  // namespace boxi::ui

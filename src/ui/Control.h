@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -152,7 +153,9 @@ private:
     Props& Current();
 
     friend class ControlArrayBase;
+    friend class Window;
     Window* owner_;
+    std::size_t position_ = 0;  // among its window's controls, in declaration order
     ControlKind kind_;
     std::string name_;
     int index_ = -1;

@@ -65,7 +65,7 @@ bool Runtime::CanReach(Control& control) const
     if (ended_ || depth_ > 0 || !control.window().is_visible())
         return false;
     for (Control* c = &control; c != nullptr; c = c->container()) {
-        if (!c->peek().visible || !c->peek().enabled)
+        if (!c->peek().visible || !c->peek().enabled || c->window().CoveredWhole(*c))
             return false;
     }
     return true;

@@ -75,7 +75,8 @@ public:
 
     // A learner's input. Each returns false, doing nothing, when a learner
     // could not reach the control: its window is not visible, or it or a
-    // container is hidden or disabled, or the program has ended.
+    // container is hidden, disabled or covered whole by a control above it,
+    // or the program has ended.
     bool Click(Clickable& control);
     bool MouseDown(Clickable& control, int button, int shift = 0, int x = 0, int y = 0);
     bool Type(TextBox& box, std::string text);

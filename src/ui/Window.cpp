@@ -1,5 +1,7 @@
 #include "ui/Window.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <utility>
 
 #include "ui/Controls.h"
@@ -27,6 +29,7 @@ void Window::EnsureLoaded()
     ++revision_;
     focused_ = nullptr;
     ++focus_serial_;
+    rects_as_designed_ = true;
     for (Control* control : controls_) {
         control->ResetToDesign();
         const Props& p = control->peek();
@@ -92,6 +95,52 @@ void Window::CloseFromTitleBar()
 {
     Form_QueryUnload();
     Unload();
+}
+
+namespace {
+
+bool Contains(const Rect& outer, const Rect& inner)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.left + inner.width <= outer.left + outer.width &&
+           inner.top + inner.height <= outer.top + outer.height;
+}
+
+bool NonEmpty(const Rect& r) { return r.width > 0 && r.height > 0; }
+
+}  // namespace
+
+bool Window::CoversWhole(const Control& cover, const Control& control) const
+{
+    const ControlKind kind = cover.kind();
+    if (cover.container() != control.container() || kind == ControlKind::Line || kind == ControlKind::Timer ||
+        kind == ControlKind::Menu)
+        return false;
+    const Rect& above = cover.peek().rect;
+    const Rect& below = control.peek().rect;
+    return NonEmpty(above) && NonEmpty(below) && Contains(above, below);
+}
+
+bool Window::CoveredWhole(const Control& control) const
+{
+    const size_t position = control.position_;
+    if (&control.window() != this || position >= controls_.size())
+        return false;
+    if (!rects_as_designed_) {
+        // Something moved: look at every control above it as it stands.
+        return std::any_of(controls_.begin() + static_cast<std::ptrdiff_t>(position) + 1, controls_.end(),
+                           [&](const Control* cover) { return cover->peek().visible && CoversWhole(*cover, control); });
+    }
+    if (design_covers_.size() != controls_.size()) {
+        design_covers_.assign(controls_.size(), {});
+        for (size_t i = 0; i < controls_.size(); ++i) {
+            for (size_t j = i + 1; j < controls_.size(); ++j) {
+                if (CoversWhole(*controls_[j], *controls_[i]))
+                    design_covers_[i].push_back(controls_[j]);
+            }
+        }
+    }
+    const std::vector<const Control*>& covers = design_covers_[position];
+    return std::any_of(covers.begin(), covers.end(), [](const Control* cover) { return cover->peek().visible; });
 }
 
 platform::WindowHandle Window::hWnd()

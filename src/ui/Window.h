@@ -82,6 +82,11 @@ public:
     std::uint64_t load_count() const { return load_count_; }
     platform::WindowHandle handle_if_loaded() const { return loaded_ ? handle_ : platform::kNoWindow; }
 
+    // Whether a visible control of the same container declared after this
+    // one, and so stacked above it on the screen, hides it whole (lines let
+    // clicks through). Never loads the window.
+    bool CoveredWhole(const Control& control) const;
+
     // Loads the window when it is not loaded; controls call it on access.
     void EnsureLoaded();
     // The runtime only: the learner closes the window with its title bar.
@@ -97,7 +102,13 @@ protected:
 
 private:
     friend class Control;
-    void Register(Control* control) { controls_.push_back(control); }
+    void Register(Control* control)
+    {
+        control->position_ = controls_.size();
+        controls_.push_back(control);
+    }
+    void NoteRectChanged() { rects_as_designed_ = false; }
+    bool CoversWhole(const Control& cover, const Control& control) const;
 
     Runtime& runtime_;
     std::string name_;
@@ -112,6 +123,11 @@ private:
     std::uint64_t revision_ = 0;
     std::uint64_t z_order_ = 0;
     std::uint64_t load_count_ = 0;
+    // For each control, in declaration order, the later ones whose design
+    // covers it whole: while no control has moved since the load, only
+    // these can hide it, and only their visibility needs a look.
+    mutable std::vector<std::vector<const Control*>> design_covers_;
+    bool rects_as_designed_ = true;
 };
 
 }  // namespace boxi::ui

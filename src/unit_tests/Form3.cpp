@@ -1,5 +1,7 @@
 #include "unit_tests/Form3.h"
 
+#include <algorithm>
+
 #include "app/App.h"
 #include "common/Conventions.h"
 
@@ -80,7 +82,13 @@ void Form3::Label3_Click(int index)
 void Form3::cmd_Click(int index)
 {
     int32_t& current = app_.m.CurrentQuestion;
-    current += index == 0 ? -1 : 1;
+    // A number past the bound the step goes towards steps from that bound,
+    // so no value another window leaves behind can overflow; it ends at the
+    // bound with its message all the same.
+    if (index == 0)
+        current = std::max(current, 1) - 1;
+    else
+        current = std::min(current, app_.m.QuestionCount) + 1;
     // Both bounds are checked whichever way the step went: another window
     // may have left CurrentQuestion far outside this unit.
     if (current < 1) {

@@ -177,14 +177,15 @@ template <typename Check> void ForEachRow(Check check)
     }
 }
 
+// The table's form lists cover each question once, each set as a load
+// writes it has the table's keys, and those keys add up to the bank's
+// totals.
 TEST(ExamChoiceData, expected_table_partitions_the_forms_and_totals_the_keys)
 {
     std::map<char, int> totals;
     for (const ExpectedSet& set : kExpectedSets) {
         SCOPED_TRACE(std::string(set.name));
         ASSERT_EQ(set.keys.size(), 20u);
-        for (char key : set.keys)
-            ++totals[key];
         std::multiset<int> all;
         for (auto list : {set.spaced, set.tight, set.full_width}) {
             const auto numbers = QuestionsOf(list);
@@ -194,6 +195,15 @@ TEST(ExamChoiceData, expected_table_partitions_the_forms_and_totals_the_keys)
         for (int n = 1; n <= 20; ++n)
             once.insert(n);
         EXPECT_EQ(all, once);
+
+        QuestionTable table;
+        WriteExamChoiceSet(table, set.name);
+        std::string keys;
+        for (int n = 1; n <= 20; ++n)
+            keys += table.AnswerKey(n);
+        EXPECT_EQ(keys, set.keys);
+        for (char key : keys)
+            ++totals[key];
     }
     EXPECT_EQ(totals, (std::map<char, int> {{'A', 85}, {'B', 119}, {'C', 112}, {'D', 84}}));
 }

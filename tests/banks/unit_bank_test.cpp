@@ -30,27 +30,39 @@ QuestionTable Loaded(std::string_view name)
 // The units whose texts are one line each, and those that may join lines.
 const char* const kSingleLineUnits[] = {"计算机基础知识", "Word文字处理", "Excel报表软件", "PowerPoint演示文稿"};
 
-TEST(UnitBank, eight_units_in_list_order_each_with_forty_keys_in_the_given_counts)
+// The key letters as the unit tables give them, ten to a group, and their
+// counts; every key is held letter by letter as a load writes it.
+TEST(UnitBank, eight_units_in_list_order_each_with_the_forty_keys_of_its_table)
 {
     struct Row {
         const char* name;
+        const char* keys;
         int a, b, c, d;
     };
     const Row rows[] = {
-        {"数据结构与算法", 6, 13, 11, 10}, {"程序设计基础", 16, 10, 7, 7},   {"软件工程基础", 13, 9, 11, 7},
-        {"数据库设计基础", 11, 7, 15, 7},  {"计算机基础知识", 9, 11, 13, 7}, {"Word文字处理", 8, 6, 17, 9},
-        {"Excel报表软件", 6, 11, 18, 5},   {"PowerPoint演示文稿", 11, 9, 12, 8},
+        {"数据结构与算法", "BDAACDCDBD" "BBCACDADAC" "DABCDBBCCB" "BCBBBDBCCD", 6, 13, 11, 10},
+        {"程序设计基础", "AAADBACABA" "ACADDBAACB" "DDCAABBDCB" "AAABCCDBAB", 16, 10, 7, 7},
+        {"软件工程基础", "CBBBABCAAD" "ADBCAADCCB" "CABACDDDCA" "DAABACCBAC", 13, 9, 11, 7},
+        {"数据库设计基础", "CCBCDABCBC" "DCCDBACDBC" "ACDABCBACA" "AAAADCDCAC", 11, 7, 15, 7},
+        {"计算机基础知识", "ACCCBDADCB" "AABABABCBC" "DCDCCABCAB" "BCDBDCCBDA", 9, 11, 13, 7},
+        {"Word文字处理", "DCDCAADBCC" "CBACACAACD" "CBCDCCBCDC" "BADACBCCDD", 8, 6, 17, 9},
+        {"Excel报表软件", "CDDBCACAAB" "CCCCBABCDC" "CCCCDCABCB" "CBDABBCCBB", 6, 11, 18, 5},
+        {"PowerPoint演示文稿", "CDACCDCAAC" "BBDBBBBCAA" "CADDBBBAAC" "ADCACDDACC", 11, 9, 12, 8},
     };
     ASSERT_EQ(banks::Units().size(), std::size(rows));
     for (size_t i = 0; i < std::size(rows); ++i) {
         const UnitTexts& unit = *banks::Units()[i];
         SCOPED_TRACE(rows[i].name);
         EXPECT_EQ(unit.name, rows[i].name);
-        ASSERT_EQ(unit.keys.size(), 40u);
+        const std::string_view keys = rows[i].keys;
+        ASSERT_EQ(keys.size(), 40u);
         std::map<char, int> counts;
-        for (char key : unit.keys)
+        for (char key : keys)
             counts[key]++;
         EXPECT_EQ(counts, (std::map<char, int>{{'A', rows[i].a}, {'B', rows[i].b}, {'C', rows[i].c}, {'D', rows[i].d}}));
+        const QuestionTable t = Loaded(rows[i].name);
+        for (int n = 1; n <= 40; ++n)
+            EXPECT_EQ(t.AnswerKey(n), keys.substr(static_cast<size_t>(n - 1), 1)) << "question " << n;
     }
 }
 
@@ -172,7 +184,9 @@ const LineShape kLineShapes[] = {
 };
 
 // Over the four units the stems end in "。" 125 times, "." 12, the gap 21
-// and a bare word twice; six gaps are underscores.
+// and a bare word twice; six gaps are underscores. Counted on the stems as
+// a load writes them, and on the shape tables that the next test holds each
+// row to.
 TEST(UnitBank, one_line_shapes_add_up_over_the_four_units)
 {
     size_t dots = 0, gaps = 0, words = 0, underscores = 0;
@@ -185,6 +199,25 @@ TEST(UnitBank, one_line_shapes_add_up_over_the_four_units)
     EXPECT_EQ(std::size(kLineShapes), std::size(kSingleLineUnits));
     EXPECT_EQ((std::vector<size_t>{160 - dots - gaps - words, dots, gaps, words, underscores}),
               (std::vector<size_t>{125, 12, 21, 2, 6}));
+
+    std::vector<size_t> bank(5, 0);  // "。", ".", the gap, a bare word, underscores
+    for (const char* name : kSingleLineUnits) {
+        const QuestionTable t = Loaded(name);
+        for (int n = 1; n <= 40; ++n) {
+            const std::string stem = t.QuestionText(n);
+            const std::string_view body = std::string_view(stem).substr(0, stem.size() - TrailingBlanks(stem));
+            if (EndsWith(body, "。"))
+                ++bank[0];
+            else if (EndsWith(body, "."))
+                ++bank[1];
+            else if (EndsWith(body, "（）") || EndsWith(body, "_"))
+                ++bank[2];
+            else
+                ++bank[3];
+            bank[4] += stem.find('_') != std::string::npos;
+        }
+    }
+    EXPECT_EQ(bank, (std::vector<size_t>{125, 12, 21, 2, 6}));
 }
 
 TEST(UnitBank, one_line_units_hold_forty_questions_in_their_fixed_shapes)

@@ -6,7 +6,9 @@
 #include <sstream>
 #include <string_view>
 
+#include "app/App.h"
 #include "monkey/Monkey.h"
+#include "platform/FakePlatform.h"
 
 namespace boxi::monkey {
 namespace {
@@ -74,9 +76,26 @@ namespace {
 TEST(MonkeyCoverage, the_walks_reach_every_window_the_learner_can_reach)
 {
     std::set<std::string> shown;
+    // What the walks clicked, as "window.control", named through a program
+    // of their own: an event names a control by its place in its window.
+    platform::FakePlatform reference_platform;
+    App reference{reference_platform};
+    std::set<std::string> clicked;
+    auto note_clicks = [&](const Outcome& walk) {
+        for (const Event& event : walk.events) {
+            if (event.kind != Event::Kind::Click)
+                continue;
+            for (const ui::Window* window : reference.runtime().windows()) {
+                if (window->name() == event.window)
+                    clicked.insert(event.window + "." + window->controls()[static_cast<size_t>(event.control)]->name());
+            }
+        }
+    };
     for (std::uint64_t seed : {1u, 2u, 3u, 20261210u}) {
         // Long enough walks for the deepest road: exam mode, login, confirmation, rules page.
-        for (const auto& entry : RandomWalk({.seed = seed, .events = 12000}).journal) {
+        Outcome walk = RandomWalk({.seed = seed, .events = 12000});
+        note_clicks(walk);
+        for (const auto& entry : walk.journal) {
             if (entry.rfind("show ", 0) == 0)
                 shown.insert(entry.substr(5));
         }
@@ -108,6 +127,12 @@ TEST(MonkeyCoverage, the_walks_reach_every_window_the_learner_can_reach)
                                "Form42", "Form17", "Form15", "Form1", "Form46", "Form44", "Form45", "DrillChooser",
                                "Form6", "Form38", "Form20", "Form18"})
         EXPECT_TRUE(shown.count(window)) << window << " was never on screen";
+    // The login's own surface pictures lie under the frame that fills the
+    // window: the walks press the areas on the frame, never those beneath.
+    EXPECT_TRUE(clicked.count("Form12.Image5"));
+    EXPECT_TRUE(clicked.count("Form12.Image4"));
+    EXPECT_FALSE(clicked.count("Form12.Image2"));
+    EXPECT_FALSE(clicked.count("Form12.Image3"));
 }
 
 }  // namespace
