@@ -87,15 +87,16 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
     client_ = new QWidget(this);
     client_->setObjectName("client");
     client_->installEventFilter(this);
+    client_size_ = HoldingSize(nullptr, QSize(props.client_width, props.client_height));
     const int top = menu_bar_ ? menu_bar_->sizeHint().height() : 0;
-    client_->setGeometry(0, top, props.client_width, props.client_height);
+    client_->setGeometry(QRect(QPoint(0, top), client_size_));
     if (props.border_style == ui::BorderStyle::Sizable) {
         // Resizing and maximising move no control: the client area only
         // grows with the window, so its background fills what is new.
-        resize(props.client_width, props.client_height + top);
+        resize(client_size_.width(), client_size_.height() + top);
         setMinimumSize(120, top + 40);
     } else {
-        setFixedSize(props.client_width, props.client_height + top);
+        setFixedSize(client_size_.width(), client_size_.height() + top);
     }
 
     const controls::ControlHost host{runtime_, this, syncing_, [this] { Sync(); }};
@@ -168,6 +169,27 @@ KindView KindViewOf(ui::ControlKind kind)
 }
 
 }  // namespace
+
+// Designs overrun the area that holds their controls by a pixel or a few
+// (places rounded from twips, a background picture a little larger than its
+// window), and Windows would cut what overruns. Here the client area and
+// every frame grow to hold their controls whole, so that no button or click
+// area is cut at the window's edge; nothing moves. A line may run past the
+// edge it follows (a separator drawn from edge to edge) and shows no cut.
+QSize WindowView::HoldingSize(const ui::Control* container, QSize size) const
+{
+    for (const ui::Control* control : window_.controls()) {
+        const ui::ControlKind kind = control->kind();
+        if (control->container() != container || kind == ui::ControlKind::Line || !KindViewOf(kind).create)
+            continue;
+        const ui::Rect& rect = control->peek().rect;
+        QSize extent(rect.width, rect.height);
+        if (kind == ui::ControlKind::Frame)
+            extent = HoldingSize(control, extent);
+        size = size.expandedTo(QSize(rect.left + extent.width(), rect.top + extent.height()));
+    }
+    return size;
+}
 
 QWidget* WindowView::Create(ui::Control& control, const controls::ControlHost& host)
 {
@@ -280,6 +302,8 @@ void WindowView::SyncControl(ui::Control& control, QWidget* widget)
     widget->setCursor(p.mouse_pointer == ui::MousePointer::Link ? Qt::PointingHandCursor : Qt::ArrowCursor);
     if (const KindView kind = KindViewOf(control.kind()); kind.sync)
         kind.sync(widget, p);
+    if (control.kind() == ui::ControlKind::Frame)
+        widget->resize(HoldingSize(&control, widget->size()));
     widget->setVisible(p.visible);
 }
 
@@ -294,9 +318,8 @@ void WindowView::SetTopmost()
 void WindowView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const ui::WindowProps& props = window_.peek();
     const int top = menu_bar_ ? menu_bar_->sizeHint().height() : 0;
-    client_->resize(std::max(props.client_width, width()), std::max(props.client_height, height() - top));
+    client_->resize(std::max(client_size_.width(), width()), std::max(client_size_.height(), height() - top));
 }
 
 QMargins WindowView::FrameMargins(const QWidget* opener) const

@@ -70,6 +70,7 @@ private:
     };
 
     QWidget* Create(ui::Control& control, const controls::ControlHost& host);
+    QSize HoldingSize(const ui::Control* container, QSize size) const;
     // The frame the window system gives this window, or will give it.
     QMargins FrameMargins(const QWidget* opener) const;
     void MoveFrameTo(const QPoint& at, const QMargins& margins);
@@ -87,6 +88,7 @@ private:
     bool placed_ = false;
     bool paint_due_ = false;
     QWidget* client_ = nullptr;
+    QSize client_size_;
     QMenuBar* menu_bar_ = nullptr;
     std::unordered_map<ui::Control*, Entry> widgets_;
     bool syncing_ = false;

@@ -1,6 +1,8 @@
-// Where the windows open: every title bar on screen and clear of the exam
-// toolbar's strip, and the alarm windows at their designed place.
+// Where the windows open and whether what they hold fits: every title bar on
+// screen and clear of the exam toolbar's strip, the alarm windows at their
+// designed place, and every control whole inside its window.
 #include <QApplication>
+#include <QImage>
 #include <QScreen>
 #include <QWidget>
 
@@ -12,6 +14,7 @@
 #include "DesktopFixture.h"
 #include "desktop/Placement.h"
 #include "desktop/WindowView.h"
+#include "ui/Controls.h"
 #include "ui/Window.h"
 
 namespace boxi::testing {
@@ -32,6 +35,18 @@ protected:
     {
         QApplication::processEvents();
         return renderer.ViewOf(window);
+    }
+
+    // The choice section of a set entered from the case chooser, in training.
+    void OpenChoiceWindowInTraining()
+    {
+        auto& rt = app.runtime();
+        app.Start();
+        rt.Click(app.form8.Image1);
+        rt.Click(app.form60.Command4);
+        rt.Type(app.form10.Combo1, "第10套");
+        rt.Click(app.form10.Command2);
+        rt.Click(app.form16.Command1);
     }
 
     // From the ticked rules page to the task window under the toolbar.
@@ -58,12 +73,7 @@ protected:
 TEST_F(PlacementDesktopTest, a_window_made_ahead_of_its_showing_opens_with_its_frame_where_it_was_placed)
 {
     auto& rt = app.runtime();
-    app.Start();
-    rt.Click(app.form8.Image1);
-    rt.Click(app.form60.Command4);
-    rt.Type(app.form10.Combo1, "第10套");
-    rt.Click(app.form10.Command2);
-    rt.Click(app.form16.Command1);
+    OpenChoiceWindowInTraining();
     ASSERT_TRUE(app.form20.is_visible());
     desktop::WindowView* steps = View(app.form9);
     ASSERT_NE(steps, nullptr);
@@ -141,6 +151,68 @@ TEST_F(PlacementDesktopTest, the_alarm_and_time_up_windows_place_their_client_ar
         EXPECT_EQ(view->geometry().topLeft(), QPoint(70, 89));
         EXPECT_LT(view->frameGeometry().top(), 89);
     }
+}
+
+// Every window, opened through the model as it loads (each stays open, so
+// that the program goes on): each control lies
+// whole inside what holds it (its frame, the client area), and the client
+// area inside the window, so nothing is cut at the window's edge. A line may
+// run past the edge it follows: it shows no cut.
+TEST_F(PlacementDesktopTest, every_control_of_every_window_lies_inside_its_client_area)
+{
+    fake.box_answerer = [](const platform::MessageBoxRequest&) { return platform::MsgAnswer::Ok; };
+    app.Start();
+    int windows = 0;
+    for (ui::Window* window : app.runtime().windows()) {
+        SCOPED_TRACE(window->name());
+        app.runtime().Run([&] { window->Show(); });
+        desktop::WindowView* view = View(*window);
+        ASSERT_NE(view, nullptr);
+        ++windows;
+        auto* client = view->findChild<QWidget*>(QStringLiteral("client"), Qt::FindDirectChildrenOnly);
+        ASSERT_NE(client, nullptr);
+        EXPECT_TRUE(view->rect().contains(client->geometry()));
+        for (const ui::Control* control : window->controls()) {
+            if (control->kind() == ui::ControlKind::Line)
+                continue;
+            std::string name = control->name();
+            if (control->index() >= 0)
+                name += "(" + std::to_string(control->index()) + ")";
+            auto* widget = client->findChild<QWidget*>(QString::fromStdString(name));
+            if (!widget)
+                continue;
+            EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()))
+                << name << " at " << widget->x() << "," << widget->y() << " " << widget->width() << "x"
+                << widget->height() << " in " << widget->parentWidget()->width() << "x"
+                << widget->parentWidget()->height();
+        }
+    }
+    EXPECT_EQ(windows, static_cast<int>(app.runtime().windows().size()));
+}
+
+// The choice window's previous and next are 17 pixels high, their captions
+// in the picture beneath: the focus mark keeps to the edge of the click
+// area and leaves the caption's rows as the picture has them.
+TEST_F(PlacementDesktopTest, the_focus_mark_of_a_small_picture_button_keeps_clear_of_its_caption)
+{
+    OpenChoiceWindowInTraining();
+    QWidget* next = Widget<QWidget>(app.form20, "Image2(1)");
+    ASSERT_NE(next, nullptr);
+    renderer.ViewOf(app.form20)->activateWindow();
+    next->clearFocus();
+    QApplication::processEvents();
+    const QImage without = next->grab().toImage();
+    next->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(next->hasFocus());
+    const QImage with = next->grab().toImage();
+    EXPECT_NE(with, without);
+    int inside_changed = 0;
+    for (int y = 2; y < with.height() - 2; ++y) {
+        for (int x = 2; x < with.width() - 2; ++x)
+            inside_changed += with.pixel(x, y) != without.pixel(x, y);
+    }
+    EXPECT_EQ(inside_changed, 0);
 }
 
 }  // namespace
