@@ -1,8 +1,10 @@
 // Where the windows open and whether what they hold fits: every title bar on
 // screen and clear of the exam toolbar's strip, the alarm windows at their
-// designed place, and every control whole inside its window.
+// designed place, every control whole inside its window, and wrapped labels
+// drawn with their text as it stands.
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QScreen>
 #include <QWidget>
 
@@ -14,6 +16,8 @@
 #include "DesktopFixture.h"
 #include "desktop/Placement.h"
 #include "desktop/WindowView.h"
+#include "desktop/controls/ControlSupport.h"
+#include "desktop/controls/Label.h"
 #include "ui/Controls.h"
 #include "ui/Window.h"
 
@@ -213,6 +217,47 @@ TEST_F(PlacementDesktopTest, the_focus_mark_of_a_small_picture_button_keeps_clea
             inside_changed += with.pixel(x, y) != without.pixel(x, y);
     }
     EXPECT_EQ(inside_changed, 0);
+}
+
+// A word-wrapped label draws its text as the model holds it: the drill stem
+// "43.汉字字模是指汉字的(  )。" keeps both blanks of its fill-in mark, and a
+// long message wraps over several lines with nothing lost or squeezed.
+TEST_F(PlacementDesktopTest, a_wrapped_label_draws_its_text_with_every_blank)
+{
+    auto& rt = app.runtime();
+    OpenChapterStudy();
+    rt.Click(app.form2.Command2);
+    rt.Select(app.drill_chooser.List2, 1);
+    rt.Click(app.drill_chooser.Command1);
+    for (int question = 1; question < 43; ++question)
+        rt.Click(app.form6.cmd(1));
+    const std::string stem = app.form6.StemDisplay.peek().caption;
+    ASSERT_NE(stem.find("(  )"), std::string::npos) << stem;
+    auto* label = Widget<QLabel>(app.form6, "StemDisplay");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(desktop::controls::DrawnLines(label).join(QString()).toStdString(), stem);
+
+    // What is painted follows: one blank more is another picture.
+    auto painted = [&](const char* caption) {
+        rt.Run([&] { app.form6.StemDisplay.set_caption(caption); });
+        QApplication::processEvents();
+        return label->grab().toImage();
+    };
+    EXPECT_NE(painted("汉字的(  )。"), painted("汉字的( )。"));
+
+    rt.Click(app.form6.Command5);
+    rt.Click(app.form2.Command3);
+    rt.Click(app.form60.Command4);
+    rt.Click(app.form10.Command3);
+    rt.Click(app.access_set_chooser.Command1);
+    rt.Choose(app.form36.KSGY);
+    auto* notes = Widget<QLabel>(app.form27, "Label1");
+    ASSERT_NE(notes, nullptr);
+    const QStringList lines = desktop::controls::DrawnLines(notes);
+    EXPECT_GE(lines.size(), 4);
+    EXPECT_EQ(lines.join(QString()), desktop::controls::ToWidget(app.form27.Label1.peek().caption))
+        << lines.join(QStringLiteral("|")).toStdString();
+    EXPECT_LE(notes->heightForWidth(notes->width()), notes->height());
 }
 
 }  // namespace
