@@ -37,6 +37,16 @@ void Shot(const QDir& dir, const char* name)
     std::printf("%s  (focus: %s in %s)\n", dir.filePath(QString::fromUtf8(name) + ".png").toStdString().c_str(),
                 focus ? focus->objectName().toStdString().c_str() : "none",
                 focus ? focus->window()->objectName().toStdString().c_str() : "-");
+    // Where each window's frame and client area lie on the screen.
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (!widget->isVisible())
+            continue;
+        const QRect frame = widget->frameGeometry();
+        const QRect client = widget->geometry();
+        std::printf("    %-18s frame %d,%d %dx%d  client %d,%d %dx%d\n", widget->objectName().toStdString().c_str(),
+                    frame.x(), frame.y(), frame.width(), frame.height(), client.x(), client.y(), client.width(),
+                    client.height());
+    }
     QApplication::primaryScreen()->grabWindow(0).save(dir.filePath(QString::fromUtf8(name) + ".png"));
 }
 
@@ -109,10 +119,13 @@ int main(int argc, char** argv)
     rt.Click(app.form31.Command2);
     rt.Click(app.form16.Command8);
 
-    // The steps window over the wide choice window, with an analysis.
+    // The steps window over the wide choice window, with an analysis. The
+    // choice window loads the steps window hidden, and the learner takes a
+    // moment before answering: it is made ahead of its showing.
     rt.Type(app.form10.Combo1, "第10套");
     rt.Click(app.form10.Command2);
     rt.Click(app.form16.Command1);
+    Wait(300);
     rt.Click(app.form20.Label3(5));
     const std::string key = app.m.Table.AnswerKey(5);
     rt.Click(app.form20.Option1(key.size() == 1 && key[0] >= 'A' && key[0] <= 'D' ? key[0] - 'A' : 0));
@@ -162,6 +175,14 @@ int main(int argc, char** argv)
     Shot(dir, "drill-hint");
     rt.Click(app.form38.Command1);
     rt.Click(app.form6.Command5);
+    // A stem whose fill-in mark holds two blanks: "43.汉字字模是指汉字的(  )。"
+    rt.Click(app.form2.Command2);
+    rt.Select(app.drill_chooser.List2, 1);
+    rt.Click(app.drill_chooser.Command1);
+    for (int question = 1; question < 43; ++question)
+        rt.Click(app.form6.cmd(1));
+    Shot(dir, "drill-stem-with-blanks");
+    rt.Click(app.form6.Command5);
     rt.Click(app.form2.Command3);
 
     // The exam from its start window to the choice section under the toolbar.
@@ -186,8 +207,20 @@ int main(int argc, char** argv)
     rt.Run([&app] { app.form10.SetCurrentSetName("第3套"); });
     rt.Click(app.form14.Image3);
     Shot(dir, "exam-task-under-toolbar");
+    rt.Click(app.form16.Command2);
+    Shot(dir, "exam-case-steps-under-toolbar");
+    rt.Click(app.form31.Command2);
+    rt.Run([&app] { app.form17.Show(); });
+    Shot(dir, "exam-alarm");
+    rt.Click(app.form17.Command1);
     rt.Click(app.form16.Command1);
     Shot(dir, "exam-choice-under-toolbar");
+    if (auto* view = program.renderer().ViewOf(app.form20)) {
+        view->activateWindow();
+        if (auto* next = view->findChild<QWidget*>(QStringLiteral("Image2(1)")))
+            next->setFocus(Qt::TabFocusReason);
+    }
+    Shot(dir, "exam-choice-focus-on-next");
     rt.Click(app.form42.Label8);
     Shot(dir, "exam-progress");
     return 0;

@@ -108,7 +108,7 @@ void PaintExamChoiceScreen(QPainter& p, const QRect& area)
     p.setFont(Face(14, true));
     p.drawText(at(872, 564, 56, 24), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8("答题卡"));
     SmallButton(p, at(880, 608, 65, 17), QString::fromUtf8("上一题"), QColor(60, 130, 210));
-    SmallButton(p, at(952, 608, 64, 17), QString::fromUtf8("下一题"), QColor(60, 130, 210));
+    SmallButton(p, at(952, 608, 72, 17), QString::fromUtf8("下一题"), QColor(60, 130, 210));
 }
 
 }  // namespace boxi::desktop

@@ -4,6 +4,9 @@
 #include <malloc.h>
 #endif
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <algorithm>
 #include <vector>
 
@@ -80,14 +83,14 @@ void Renderer::Sync()
         else if (view->isVisible())
             view->hide();
     }
-    // Bring windows up in the order the model last showed them. A window
-    // that opens beside its opener is placed before its first showing, next
-    // to the window in front before it.
+    // Bring windows up in the order the model last showed them. Each window
+    // is placed before its first showing; one that opens beside its opener
+    // goes next to the window in front before it.
     std::sort(shown.begin(), shown.end());
     for (auto& [z, view] : shown) {
         if (!view->isVisible()) {
-            if (front_ && front_ != view && front_->isVisible())
-                view->PlaceBeside(front_);
+            const QWidget* opener = front_ && front_ != view && front_->isVisible() ? front_.data() : nullptr;
+            view->PlaceForFirstShowing(opener, OpeningArea(view->window(), opener));
             view->show();
         }
     }
@@ -102,6 +105,27 @@ void Renderer::Sync()
         }
     }
     syncing_ = false;
+}
+
+QRect Renderer::OpeningArea(const ui::Window& window, const QWidget* opener) const
+{
+    QScreen* screen = opener && opener->screen() ? opener->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    // A visible strip without a frame along the top edge of the screen (the
+    // exam toolbar, which stays above every window) keeps that band for
+    // itself: a window opening beneath it would hide its title bar there.
+    QRect area = screen->availableGeometry();
+    int strip_bottom = area.top();
+    for (const ui::Window* other : runtime_.windows()) {
+        const ui::WindowProps& props = other->peek();
+        if (other == &window || !other->is_visible() || props.border_style != ui::BorderStyle::None ||
+            props.start_position != ui::StartPosition::Manual || props.top > area.top())
+            continue;
+        strip_bottom = std::max(strip_bottom, area.top() + props.client_height);
+    }
+    area.setTop(strip_bottom);
+    return area;
 }
 
 void Renderer::PrepareAhead(WindowView* view)

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QTimer>
 
 #include <set>
@@ -50,6 +51,8 @@ private:
     void ScheduleTimers();
     void RaiseNotices();
     void PrepareAhead(WindowView* view);
+    // The part of the screen where `window` may open.
+    QRect OpeningArea(const ui::Window& window, const QWidget* opener) const;
 
     ui::Runtime& runtime_;
     std::unordered_map<const ui::Window*, QPointer<WindowView>> views_;

@@ -10,7 +10,6 @@
 #include <QMenuBar>
 #include <QPixmapCache>
 #include <QPointer>
-#include <QScreen>
 #include <QTimer>
 
 #if defined(__GLIBC__)
@@ -88,15 +87,16 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
     client_ = new QWidget(this);
     client_->setObjectName("client");
     client_->installEventFilter(this);
+    client_size_ = HoldingSize(nullptr, QSize(props.client_width, props.client_height));
     const int top = menu_bar_ ? menu_bar_->sizeHint().height() : 0;
-    client_->setGeometry(0, top, props.client_width, props.client_height);
+    client_->setGeometry(QRect(QPoint(0, top), client_size_));
     if (props.border_style == ui::BorderStyle::Sizable) {
         // Resizing and maximising move no control: the client area only
         // grows with the window, so its background fills what is new.
-        resize(props.client_width, props.client_height + top);
+        resize(client_size_.width(), client_size_.height() + top);
         setMinimumSize(120, top + 40);
     } else {
-        setFixedSize(props.client_width, props.client_height + top);
+        setFixedSize(client_size_.width(), client_size_.height() + top);
     }
 
     const controls::ControlHost host{runtime_, this, syncing_, [this] { Sync(); }};
@@ -125,23 +125,6 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1].second, order[i].second);
 
-    if (props.start_position == ui::StartPosition::CenterScreen) {
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(width() / 2, height() / 2));
-        }
-    } else {
-        // A designed position stays, as far as the screen allows: a window
-        // must never open with its buttons out of reach. A window that opens
-        // beside its opener starts there too until the renderer places it.
-        QPoint at(props.left, props.top);
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect area = screen->availableGeometry();
-            at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - width())));
-            at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - height())));
-        }
-        move(at);
-    }
     Sync();
 }
 
@@ -186,6 +169,27 @@ KindView KindViewOf(ui::ControlKind kind)
 }
 
 }  // namespace
+
+// Designs overrun the area that holds their controls by a pixel or a few
+// (places rounded from twips, a background picture a little larger than its
+// window), and Windows would cut what overruns. Here the client area and
+// every frame grow to hold their controls whole, so that no button or click
+// area is cut at the window's edge; nothing moves. A line may run past the
+// edge it follows (a separator drawn from edge to edge) and shows no cut.
+QSize WindowView::HoldingSize(const ui::Control* container, QSize size) const
+{
+    for (const ui::Control* control : window_.controls()) {
+        const ui::ControlKind kind = control->kind();
+        if (control->container() != container || kind == ui::ControlKind::Line || !KindViewOf(kind).create)
+            continue;
+        const ui::Rect& rect = control->peek().rect;
+        QSize extent(rect.width, rect.height);
+        if (kind == ui::ControlKind::Frame)
+            extent = HoldingSize(control, extent);
+        size = size.expandedTo(QSize(rect.left + extent.width(), rect.top + extent.height()));
+    }
+    return size;
+}
 
 QWidget* WindowView::Create(ui::Control& control, const controls::ControlHost& host)
 {
@@ -298,6 +302,8 @@ void WindowView::SyncControl(ui::Control& control, QWidget* widget)
     widget->setCursor(p.mouse_pointer == ui::MousePointer::Link ? Qt::PointingHandCursor : Qt::ArrowCursor);
     if (const KindView kind = KindViewOf(control.kind()); kind.sync)
         kind.sync(widget, p);
+    if (control.kind() == ui::ControlKind::Frame)
+        widget->resize(HoldingSize(&control, widget->size()));
     widget->setVisible(p.visible);
 }
 
@@ -312,43 +318,77 @@ void WindowView::SetTopmost()
 void WindowView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const ui::WindowProps& props = window_.peek();
     const int top = menu_bar_ ? menu_bar_->sizeHint().height() : 0;
-    client_->resize(std::max(props.client_width, width()), std::max(props.client_height, height() - top));
+    client_->resize(std::max(client_size_.width(), width()), std::max(client_size_.height(), height() - top));
 }
 
-void WindowView::PlaceBeside(const QWidget* opener)
+QMargins WindowView::FrameMargins(const QWidget* opener) const
 {
-    const ui::WindowProps& props = window_.peek();
-    if (props.start_position != ui::StartPosition::BesideOpener || !opener || placed_)
-        return;
-    placed_ = true;
-    QScreen* screen = opener->screen() ? opener->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    // This window has no frame yet; it will have one like the opener's, or
-    // like another framed window's when the opener's is not known yet (it
-    // has only just been shown) or it has none.
+    if (window_.peek().border_style == ui::BorderStyle::None)
+        return {};
     auto margins_of = [](const QWidget* widget) {
         const QRect frame = widget->frameGeometry();
         const QRect inner = widget->geometry();
         return QMargins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
                         frame.bottom() - inner.bottom());
     };
-    QMargins margins = margins_of(opener);
-    if (margins.isNull() && props.border_style != ui::BorderStyle::None) {
-        for (const QWidget* other : QApplication::topLevelWidgets()) {
-            if (other->isVisible() && !margins_of(other).isNull()) {
-                margins = margins_of(other);
-                break;
-            }
-        }
-        if (margins.isNull())
-            margins = QMargins(4, 30, 4, 4);  // a common title bar and border
+    // The frame is known once the window has been on screen; before that it
+    // will be like the opener's, or like another framed window's when the
+    // opener's is not known yet (it has only just been shown) or it has none.
+    for (const QWidget* known : {static_cast<const QWidget*>(this), opener}) {
+        if (known && !margins_of(known).isNull())
+            return margins_of(known);
     }
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other->isVisible() && !margins_of(other).isNull())
+            return margins_of(other);
+    }
+    return QMargins(4, 30, 4, 4);  // a common title bar and border
+}
+
+void WindowView::PlaceForFirstShowing(const QWidget* opener, const QRect& area)
+{
+    if (placed_)
+        return;
+    placed_ = true;
+    const ui::WindowProps& props = window_.peek();
+    const QMargins margins = FrameMargins(opener);
     const QSize frame_size = size().grownBy(margins);
-    const QPoint at = desktop::PlaceBeside(opener->frameGeometry(), frame_size, screen->availableGeometry());
-    move(at);
+    const QPoint client_at(props.left, props.top);
+    QPoint at = client_at;
+    switch (props.start_position) {
+    case ui::StartPosition::Manual: break;
+    case ui::StartPosition::ManualClient: at -= QPoint(margins.left(), margins.top()); break;
+    case ui::StartPosition::CenterScreen:
+        at = QPoint(area.left() + (area.width() - frame_size.width()) / 2,
+                    area.top() + (area.height() - frame_size.height()) / 2);
+        break;
+    case ui::StartPosition::BesideOpener:
+        if (opener)
+            at = desktop::PlaceBeside(opener->frameGeometry(), frame_size, area);
+        break;
+    }
+    // Whatever the design says, the title bar opens on screen, clear of the
+    // strip, and as much of the window as the screen has room for: a window
+    // must never open with its caption, close box or buttons out of reach.
+    const QPoint fitted(std::max(area.left(), std::min(at.x(), area.right() + 1 - frame_size.width())),
+                        std::max(area.top(), std::min(at.y(), area.bottom() + 1 - frame_size.height())));
+    if (props.start_position == ui::StartPosition::ManualClient && fitted == at)
+        setGeometry(QRect(client_at, size()));
+    else
+        MoveFrameTo(fitted, margins);
+}
+
+void WindowView::MoveFrameTo(const QPoint& at, const QMargins& margins)
+{
+    // Qt takes a window's position as its frame's until the window has a
+    // native window, and then as its client area's while its frame is not
+    // known: a window made ahead of its showing (PrepareAhead) would open
+    // with its title bar above the place meant, off the top of the screen.
+    if (testAttribute(Qt::WA_WState_Created) && frameGeometry() == geometry())
+        setGeometry(QRect(at + QPoint(margins.left(), margins.top()), size()));
+    else
+        move(at);
 }
 
 void WindowView::PrepareAhead()

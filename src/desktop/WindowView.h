@@ -42,9 +42,11 @@ public:
     // load): a sync never takes the focus back from where a click put it.
     void Sync();
     void SetTopmost();
-    // Moves a window that opens beside its opener next to `opener`, once,
-    // before it is first shown; other windows keep their position.
-    void PlaceBeside(const QWidget* opener);
+    // Puts the window where it opens, once, before it is first shown: beside
+    // `opener` (the window in front before it, or null) for a pop-up that
+    // opens beside its opener, centred, or at its designed place, with its
+    // title bar inside `area`. Shown again later, it keeps its position.
+    void PlaceForFirstShowing(const QWidget* opener, const QRect& area);
     // For a window loaded hidden (the review, filled while the exam runs):
     // styles it and makes its platform window, its backing store and its
     // pictures in idle time, so that its first showing only paints.
@@ -68,6 +70,10 @@ private:
     };
 
     QWidget* Create(ui::Control& control, const controls::ControlHost& host);
+    QSize HoldingSize(const ui::Control* container, QSize size) const;
+    // The frame the window system gives this window, or will give it.
+    QMargins FrameMargins(const QWidget* opener) const;
+    void MoveFrameTo(const QPoint& at, const QMargins& margins);
     QWidget* ParentFor(ui::Control& control);
     void SyncControl(ui::Control& control, QWidget* widget);
     void BuildMenuBar();
@@ -82,6 +88,7 @@ private:
     bool placed_ = false;
     bool paint_due_ = false;
     QWidget* client_ = nullptr;
+    QSize client_size_;
     QMenuBar* menu_bar_ = nullptr;
     std::unordered_map<ui::Control*, Entry> widgets_;
     bool syncing_ = false;

@@ -8,7 +8,7 @@ namespace boxi {
 Form18::Form18(App& app)
     : ui::Window(app.runtime(), "Form18",
                  {.caption = "考试结束", .client_width = 296, .client_height = 110, .left = 70, .top = 89,
-                  .start_position = ui::StartPosition::Manual})
+                  .start_position = ui::StartPosition::ManualClient})
 {
     Command1.on_click = [this] { Command1_Click(); };
 }

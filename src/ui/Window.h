@@ -15,10 +15,13 @@ class Menu;
 class Timer;
 
 enum class BorderStyle { None, FixedSingle, Sizable, FixedDialog, FixedToolWindow };
+// Manual: at `left` and `top`, the outer corner of the frame, as a form's
+// Left and Top are on Windows. ManualClient: the client area begins at
+// `left` and `top`, the title bar and border lie above and left of it.
 // BesideOpener: a pop-up that opens next to the window the learner was in,
-// over it only where the screen has no room; `left` and `top` are where it
-// opens when there is no such window.
-enum class StartPosition { Manual, CenterScreen, BesideOpener };
+// over it only where the screen has no room; `left` and `top` are where its
+// frame opens when there is no such window.
+enum class StartPosition { Manual, ManualClient, CenterScreen, BesideOpener };
 
 // Properties of the window itself; its design values come back at each load.
 struct WindowProps {

@@ -51,11 +51,15 @@ protected:
         }
         if (hasFocus()) {
             // Two rings, light inside dark, so the mark shows on any artwork.
-            const QColor mark = palette().color(QPalette::Highlight);
-            painter.setPen(QPen(mark, 3));
-            painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+            // Over a small button (the choice window's previous and next)
+            // they are thin and keep to its edge, clear of its caption.
+            const bool small = height() < 32;
+            const qreal dark = small ? 1 : 3;
+            const qreal light_inset = dark + (small ? 0.5 : 1.5);
+            painter.setPen(QPen(small ? QColor(0, 0, 0) : palette().color(QPalette::Highlight), dark));
+            painter.drawRect(QRectF(rect()).adjusted(dark / 2, dark / 2, -dark / 2, -dark / 2));
             painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
-            painter.drawRect(QRectF(rect()).adjusted(4.5, 4.5, -4.5, -4.5));
+            painter.drawRect(QRectF(rect()).adjusted(light_inset, light_inset, -light_inset, -light_inset));
         }
     }
     void focusInEvent(QFocusEvent* event) override
