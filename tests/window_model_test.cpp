@@ -411,6 +411,22 @@ TEST_F(WindowModelTest, control_arrays_share_one_handler_with_the_index)
     EXPECT_EQ(a.cmd(1).caption(), "下一题");
 }
 
+// A renderer makes a label or picture a button only when a click runs
+// code: a member of an array passes its clicks on, and counts as handled
+// only once the array has a handler.
+TEST_F(WindowModelTest, a_control_has_a_click_handler_only_when_its_window_gave_it_one)
+{
+    EXPECT_FALSE(a.Label1.has_click_handler());
+    a.Label1.on_click = [] {};
+    EXPECT_TRUE(a.Label1.has_click_handler());
+
+    EXPECT_FALSE(a.cmd(0).has_click_handler());
+    EXPECT_FALSE(a.cmd(1).has_click_handler());
+    a.cmd.on_click = [](int) {};
+    EXPECT_TRUE(a.cmd(0).has_click_handler());
+    EXPECT_TRUE(a.cmd(1).has_click_handler());
+}
+
 TEST_F(WindowModelTest, timers_tick_on_the_virtual_clock_in_due_order_and_stop_at_unload)
 {
     std::vector<std::string> ticks;

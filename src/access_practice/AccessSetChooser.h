@@ -17,7 +17,7 @@ public:
 
     ui::Label Label1{this, "Label1", {.caption = "请选择要练习的一套Access操作题：", .font = {.size = 10.5}, .rect = {16, 14, 288, 22}}};
     ui::ListBox List1{this, "List1", {.font = {.size = 10.5}, .rect = {16, 40, 288, 250}, .tab_index = 0}};
-    ui::CommandButton Command1{this, "Command1", {.caption = "开始练习", .font = {.size = 10.5}, .rect = {40, 304, 110, 32}, .tab_index = 1}};
+    ui::CommandButton Command1{this, "Command1", {.caption = "开始练习", .font = {.size = 10.5}, .rect = {40, 304, 110, 32}, .tab_index = 1, .default_button = true}};
     ui::CommandButton Command2{this, "Command2", {.caption = "返回", .font = {.size = 10.5}, .rect = {170, 304, 110, 32}, .tab_index = 2}};
 
 protected:

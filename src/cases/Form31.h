@@ -15,7 +15,7 @@ public:
 
     ui::TextBox Text1{this, "Text1", {.font = {.size = 10.5}, .rect = {8, 8, 664, 420}, .locked = true, .multiline = true, .scrollbars = ui::ScrollBars::Vertical, .tab_index = 0}};
     ui::CommandButton Command1{this, "Command1", {.caption = "查看答案文件", .font = {.size = 10.5}, .rect = {400, 438, 140, 32}, .tab_index = 1}};
-    ui::CommandButton Command2{this, "Command2", {.caption = "关闭", .font = {.size = 10.5}, .rect = {560, 438, 112, 32}, .tab_index = 2}};
+    ui::CommandButton Command2{this, "Command2", {.caption = "关闭", .font = {.size = 10.5}, .rect = {560, 438, 112, 32}, .tab_index = 2, .cancel_button = true}};
     ui::Menu popmenu{this, "popmenu", {.caption = "快捷菜单", .visible = false}};
     ui::Menu neirong{this, "neirong", {.caption = "内容不可更改"}, &popmenu};
 

@@ -72,6 +72,7 @@ void Renderer::Sync()
         if (!view) {
             view = new WindowView(runtime_, *window);
             connect(view, &WindowView::Painted, &font_pages_, qOverload<>(&QTimer::start));
+            connect(view, &WindowView::StripKeyPressed, this, [this, view = view.data()] { SwitchStrip(view); });
             if (topmost_.count(window->handle_if_loaded()))
                 view->SetTopmost();
             if (!window->is_visible())
@@ -126,6 +127,28 @@ QRect Renderer::OpeningArea(const ui::Window& window, const QWidget* opener) con
     }
     area.setTop(strip_bottom);
     return area;
+}
+
+void Renderer::SwitchStrip(WindowView* from)
+{
+    WindowView* strip = nullptr;
+    WindowView* under = nullptr;
+    std::uint64_t under_z = 0;
+    for (const auto& [window, view] : views_) {
+        if (!view || !window->is_visible())
+            continue;
+        if (window->peek().border_style == ui::BorderStyle::None && topmost_.count(window->handle_if_loaded())) {
+            strip = view.data();
+        } else if (window->z_order() >= under_z) {
+            under = view.data();
+            under_z = window->z_order();
+        }
+    }
+    WindowView* target = from == strip ? under : strip;
+    if (!strip || !target)
+        return;
+    target->raise();
+    target->activateWindow();
 }
 
 void Renderer::PrepareAhead(WindowView* view)

@@ -29,6 +29,10 @@ class WindowView;
 // (shows it, or hides the one in front of it), never at other syncs: a
 // click into a window behind a topmost one keeps that window active and
 // the focus where the click put it. Open notices stay above every view.
+//
+// F6 in any window activates the exam toolbar, a strip without a title bar
+// that stays on top, so that the keyboard reaches its buttons; F6 in the
+// toolbar goes back to the window in front under it.
 class Renderer : public QObject, public ui::RuntimeObserver {
     Q_OBJECT
 
@@ -48,6 +52,7 @@ public:
 
 private:
     void Sync();
+    void SwitchStrip(WindowView* from);
     void ScheduleTimers();
     void RaiseNotices();
     void PrepareAhead(WindowView* view);

@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmapCache>
@@ -99,7 +100,8 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
         setFixedSize(client_size_.width(), client_size_.height() + top);
     }
 
-    const controls::ControlHost host{runtime_, this, syncing_, [this] { Sync(); }};
+    const controls::ControlHost host{runtime_, this, syncing_, [this] { Sync(); },
+                                     [this] { PressDesignated(&ui::Props::default_button); }};
     for (ui::Control* control : window.controls()) {
         if (QWidget* widget = Create(*control, host)) {
             std::string name = control->name();
@@ -109,23 +111,123 @@ WindowView::WindowView(ui::Runtime& runtime, ui::Window& window)
                 name += ')';
             }
             widget->setObjectName(QString::fromStdString(name));
+            // A control that is no tab stop is still reached by a click.
+            if (!control->peek().tab_stop && (widget->focusPolicy() & Qt::TabFocus))
+                widget->setFocusPolicy(Qt::ClickFocus);
             widgets_[control] = {widget, ~std::uint64_t{0}};
         }
     }
-
-    // Tab order by the design's tab indexes; controls with the same index
-    // (pictures have none of their own) keep the order of the design.
-    std::vector<std::pair<int, QWidget*>> order;
-    for (ui::Control* control : window_.controls()) {
-        auto it = widgets_.find(control);
-        if (it != widgets_.end() && it->second.widget->focusPolicy() != Qt::NoFocus)
-            order.emplace_back(control->peek().tab_index, it->second.widget);
-    }
-    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1].second, order[i].second);
+    BuildTabOrder();
 
     Sync();
+}
+
+namespace {
+
+// Where a control stands in the client area, from the model's design.
+ui::Rect OnClient(const ui::Control& control)
+{
+    ui::Rect rect = control.peek().rect;
+    for (const ui::Control* c = control.container(); c; c = c->container()) {
+        rect.left += c->peek().rect.left;
+        rect.top += c->peek().rect.top;
+    }
+    return rect;
+}
+
+// Whether `a` is read before `b`, left to right and top to bottom: a line
+// above comes first, and of two side by side the one on the left.
+bool ReadBefore(const ui::Rect& a, const ui::Rect& b)
+{
+    if (a.top + a.height <= b.top)
+        return true;
+    if (b.top + b.height <= a.top)
+        return false;
+    return a.left < b.left;
+}
+
+bool TopThenLeft(const ui::Rect& a, const ui::Rect& b)
+{
+    return a.top != b.top ? a.top < b.top : a.left < b.left;
+}
+
+// A picture or label with a click handler: a button with no tab index of
+// its own in the design.
+bool IsPictureOrLabelButton(const ui::Control& control)
+{
+    return (control.kind() == ui::ControlKind::Image || control.kind() == ui::ControlKind::Label) &&
+           static_cast<const ui::Clickable&>(control).has_click_handler();
+}
+
+}  // namespace
+
+// Tab order: controls that have a tab index keep the design's order. The
+// picture and label buttons have none: each, with the rest of its control
+// array in screen order, goes before the control that follows it on
+// screen, so that Tab goes round the window as it reads.
+void WindowView::BuildTabOrder()
+{
+    struct Stop {
+        ui::Control* control;
+        QWidget* widget;
+        ui::Rect at;
+    };
+    std::vector<Stop> indexed;
+    std::vector<std::vector<Stop>> buttons;
+    for (ui::Control* control : window_.controls()) {
+        auto it = widgets_.find(control);
+        if (it == widgets_.end() || !(it->second.widget->focusPolicy() & Qt::TabFocus))
+            continue;
+        const Stop stop{control, it->second.widget, OnClient(*control)};
+        if (!IsPictureOrLabelButton(*control)) {
+            indexed.push_back(stop);
+            continue;
+        }
+        const ui::Control* last = buttons.empty() ? nullptr : buttons.back().front().control;
+        if (last && control->index() >= 0 && last->index() >= 0 && last->name() == control->name())
+            buttons.back().push_back(stop);
+        else
+            buttons.push_back({stop});
+    }
+    std::stable_sort(indexed.begin(), indexed.end(), [](const Stop& a, const Stop& b) {
+        return a.control->peek().tab_index < b.control->peek().tab_index;
+    });
+    auto reads_first = [](const Stop& a, const Stop& b) { return TopThenLeft(a.at, b.at); };
+    for (auto& group : buttons)
+        std::stable_sort(group.begin(), group.end(), reads_first);
+    std::stable_sort(buttons.begin(), buttons.end(),
+                     [&](const auto& a, const auto& b) { return reads_first(a.front(), b.front()); });
+
+    // The control that follows a button on screen, of those with an index.
+    std::vector<const Stop*> on_screen;
+    for (const Stop& stop : indexed)
+        on_screen.push_back(&stop);
+    std::stable_sort(on_screen.begin(), on_screen.end(),
+                     [&](const Stop* a, const Stop* b) { return reads_first(*a, *b); });
+    auto follower = [&](const Stop& first) -> ui::Control* {
+        for (const Stop* stop : on_screen) {
+            if (ReadBefore(first.at, stop->at))
+                return stop->control;
+        }
+        return nullptr;
+    };
+
+    std::vector<QWidget*> order;
+    auto add_buttons_before = [&](const ui::Control* next) {
+        for (const auto& group : buttons) {
+            if (follower(group.front()) == next) {
+                for (const Stop& stop : group)
+                    order.push_back(stop.widget);
+            }
+        }
+    };
+    for (const Stop& stop : indexed) {
+        add_buttons_before(stop.control);
+        order.push_back(stop.widget);
+    }
+    add_buttons_before(nullptr);
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 QWidget* WindowView::ParentFor(ui::Control& control)
@@ -249,7 +351,7 @@ void WindowView::Sync()
         changed = true;
     }
     if (changed)
-        KeepCoveredPicturesOutOfTabOrder();
+        KeepCoveredButtonsOutOfTabOrder();
     if (window_.focus_serial() != focus_serial_) {
         focus_serial_ = window_.focus_serial();
         if (ui::Control* focused = window_.focused()) {
@@ -257,8 +359,28 @@ void WindowView::Sync()
             if (it != widgets_.end())
                 it->second.widget->setFocus(Qt::OtherFocusReason);
         }
+    } else if (changed) {
+        FocusWhenNoneHeld();
     }
     syncing_ = false;
+}
+
+// An active window whose focus had nowhere to go (the lock's entry is hidden
+// until it asks for the password) gives it to the model's focused control
+// as soon as that appears, so that what the learner types reaches it.
+void WindowView::FocusWhenNoneHeld()
+{
+    if (!isActiveWindow())
+        return;
+    if (const QWidget* held = QApplication::focusWidget(); held && held->window() == this)
+        return;
+    ui::Control* focused = window_.focused();
+    auto it = focused ? widgets_.find(focused) : widgets_.end();
+    if (it == widgets_.end())
+        return;
+    QWidget* widget = it->second.widget;
+    if (widget->isVisible() && widget->isEnabled() && widget->focusPolicy() != Qt::NoFocus)
+        widget->setFocus(Qt::OtherFocusReason);
 }
 
 namespace {
@@ -281,16 +403,17 @@ bool CoveredBySibling(const QWidget* widget)
 
 }  // namespace
 
-// A picture button that a frame or another control covers whole (the
-// buttons of a window's own surface under a frame that fills it) cannot be
-// clicked; Tab must not reach it either, or Enter would press a button the
-// learner cannot see.
-void WindowView::KeepCoveredPicturesOutOfTabOrder()
+// A picture or label button that a frame or another control covers whole
+// (the buttons of a window's own surface under a frame that fills it)
+// cannot be clicked; Tab must not reach it either, or Enter would press a
+// button the learner cannot see.
+void WindowView::KeepCoveredButtonsOutOfTabOrder()
 {
     for (auto& [control, entry] : widgets_) {
-        if (control->kind() != ui::ControlKind::Image || !static_cast<ui::Image*>(control)->on_click)
+        if (!IsPictureOrLabelButton(*control))
             continue;
-        entry.widget->setFocusPolicy(CoveredBySibling(entry.widget) ? Qt::NoFocus : Qt::StrongFocus);
+        const Qt::FocusPolicy open = control->peek().tab_stop ? Qt::StrongFocus : Qt::ClickFocus;
+        entry.widget->setFocusPolicy(CoveredBySibling(entry.widget) ? Qt::NoFocus : open);
     }
 }
 
@@ -430,6 +553,72 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event)
         emit Painted();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// The control whose widget is `widget` or holds it (a combo box holds its
+// entry); the innermost, not the frame around it.
+ui::Control* WindowView::ControlOf(const QWidget* widget) const
+{
+    for (const QWidget* w = widget; w && w != this; w = w->parentWidget()) {
+        for (const auto& [control, entry] : widgets_) {
+            if (entry.widget == w)
+                return control;
+        }
+    }
+    return nullptr;
+}
+
+// Clicks the control the design marks as the window's forward button or
+// its way back; false when there is none the learner could reach.
+bool WindowView::PressDesignated(bool ui::Props::*designation)
+{
+    for (ui::Control* control : window_.controls()) {
+        const ui::ControlKind kind = control->kind();
+        const bool button = kind == ui::ControlKind::CommandButton || kind == ui::ControlKind::Image ||
+                            kind == ui::ControlKind::Label;
+        if (button && control->peek().*designation)
+            return runtime_.Click(static_cast<ui::Clickable&>(*control));
+    }
+    return false;
+}
+
+// Enter in a one-line entry, a list or a combo box presses the forward
+// button; buttons take Enter themselves, and a box of several lines keeps
+// it as a line break.
+bool WindowView::EnterPressesDefault()
+{
+    const ui::Control* control = ControlOf(QApplication::focusWidget());
+    if (!control)
+        return false;
+    const ui::ControlKind kind = control->kind();
+    const bool entry = (kind == ui::ControlKind::TextBox && !control->peek().multiline) ||
+                       kind == ui::ControlKind::ListBox || kind == ui::ControlKind::ComboBox;
+    return entry && PressDesignated(&ui::Props::default_button);
+}
+
+// Keys that the focused control leaves to its window: Esc presses the way
+// back (or closes a small window that has none), Enter the forward button,
+// and F6 goes to the exam toolbar and back.
+void WindowView::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (event->key() == Qt::Key_F6) {
+            emit StripKeyPressed();
+            return;
+        }
+        const bool escape = event->key() == Qt::Key_Escape;
+        if ((escape || controls::IsEnter(event)) && !event->isAutoRepeat()) {
+            bool pressed = false;
+            if (escape)
+                pressed = PressDesignated(&ui::Props::cancel_button) ||
+                          (window_.peek().escape_closes && runtime_.CloseByTitleBar(window_));
+            else
+                pressed = EnterPressesDefault();
+            if (pressed)
+                return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void WindowView::closeEvent(QCloseEvent* event)

@@ -9,6 +9,7 @@ namespace boxi::ui {
 class Control;
 class Runtime;
 class Window;
+struct Props;
 }  // namespace boxi::ui
 
 class QMenuBar;
@@ -55,12 +56,15 @@ public:
 signals:
     // The window was painted for the first time since it was last shown.
     void Painted();
+    // The learner pressed F6: to the exam toolbar, or back from it.
+    void StripKeyPressed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -77,8 +81,13 @@ private:
     QWidget* ParentFor(ui::Control& control);
     void SyncControl(ui::Control& control, QWidget* widget);
     void BuildMenuBar();
+    void BuildTabOrder();
     void SyncWindowProps();
-    void KeepCoveredPicturesOutOfTabOrder();
+    void KeepCoveredButtonsOutOfTabOrder();
+    void FocusWhenNoneHeld();
+    ui::Control* ControlOf(const QWidget* widget) const;
+    bool PressDesignated(bool ui::Props::*designation);
+    bool EnterPressesDefault();
 
     ui::Runtime& runtime_;
     ui::Window& window_;

@@ -19,7 +19,7 @@ public:
     ui::ListBox List1{this, "List1", {.font = {.size = 10.5}, .rect = {10, 24, 476, 50}, .tab_index = 0}, &Frame1};
     ui::Frame Frame2{this, "Frame2", {.caption = "选择小节", .font = {.size = 10.5}, .rect = {12, 100, 496, 190}}};
     ui::ListBox List2{this, "List2", {.font = {.size = 10.5}, .rect = {10, 24, 476, 156}, .tab_index = 1}, &Frame2};
-    ui::CommandButton Command1{this, "Command1", {.caption = "开始练习", .font = {.size = 10.5, .bold = true}, .rect = {256, 302, 120, 32}, .tab_index = 2}};
+    ui::CommandButton Command1{this, "Command1", {.caption = "开始练习", .font = {.size = 10.5, .bold = true}, .rect = {256, 302, 120, 32}, .tab_index = 2, .default_button = true}};
     ui::CommandButton Command2{this, "Command2", {.caption = "返回", .font = {.size = 10.5}, .rect = {388, 302, 120, 32}, .tab_index = 3}};
 
 protected:

@@ -35,21 +35,21 @@ public:
     ui::Frame Frame1{this, "Frame1", {.rect = ui::TwipsRect(120, 1440, 9855, 4095)}};
     // The feedback box gives the stem below it room by being lower than
     // designed; nothing else of it moves.
-    ui::TextBox Text1{this, "Text1", {.text = "Text1", .rect = ui::TwipsRect(120, 240, 9615, 540), .locked = true, .multiline = true, .scrollbars = ui::ScrollBars::Vertical, .tab_index = 9}, &Frame1};
+    ui::TextBox Text1{this, "Text1", {.text = "Text1", .rect = ui::TwipsRect(120, 240, 9615, 540), .locked = true, .multiline = true, .scrollbars = ui::ScrollBars::Vertical, .tab_index = 1}, &Frame1};
     ui::Label StemDisplay{this, "StemDisplay", {.font = {.size = 12}, .alignment = ui::Align::Left, .rect = ui::TwipsRect(120, 900, 9615, 1125), .word_wrap = true}, &Frame1};
     ui::ControlArray<ui::OptionButton> Optbutton{this, "Optbutton", {
-        {0, {.caption = "第一个答案", .rect = ui::TwipsRect(120, 2040, 8295, 495), .tab_index = 1}},
-        {1, {.caption = "第二个答案", .rect = ui::TwipsRect(120, 2520, 8295, 495), .tab_index = 2}},
-        {2, {.caption = "第三个答案", .rect = ui::TwipsRect(120, 3000, 8295, 495), .tab_index = 3}},
-        {3, {.caption = "第四个答案", .rect = ui::TwipsRect(120, 3480, 8295, 495), .tab_index = 4}},
+        {0, {.caption = "第一个答案", .rect = ui::TwipsRect(120, 2040, 8295, 495), .tab_index = 2}},
+        {1, {.caption = "第二个答案", .rect = ui::TwipsRect(120, 2520, 8295, 495), .tab_index = 3}},
+        {2, {.caption = "第三个答案", .rect = ui::TwipsRect(120, 3000, 8295, 495), .tab_index = 4}},
+        {3, {.caption = "第四个答案", .rect = ui::TwipsRect(120, 3480, 8295, 495), .tab_index = 5}},
     }, &Frame1};
-    ui::CommandButton Command2{this, "Command2", {.caption = "试题评析", .back = ui::Color::Rgb(255, 128, 0), .font = {.size = 10.5, .bold = true}, .rect = ui::TwipsRect(4320, 5760, 1215, 375), .style = ui::ButtonStyle::Graphical, .tab_index = 5}};
+    ui::CommandButton Command2{this, "Command2", {.caption = "试题评析", .back = ui::Color::Rgb(255, 128, 0), .font = {.size = 10.5, .bold = true}, .rect = ui::TwipsRect(4320, 5760, 1215, 375), .style = ui::ButtonStyle::Graphical, .tab_index = 6}};
     ui::Frame Frame3{this, "Frame3", {.rect = ui::TwipsRect(5640, 5520, 2415, 735)}};
     ui::ControlArray<ui::CommandButton> cmd{this, "cmd", {
-        {0, {.caption = "上一题", .rect = ui::TwipsRect(240, 240, 855, 375), .tab_index = 6}},
-        {1, {.caption = "下一题", .rect = ui::TwipsRect(1320, 240, 855, 375), .tab_index = 7}},
+        {0, {.caption = "上一题", .rect = ui::TwipsRect(240, 240, 855, 375), .tab_index = 7}},
+        {1, {.caption = "下一题", .rect = ui::TwipsRect(1320, 240, 855, 375), .tab_index = 8}},
     }, &Frame3};
-    ui::CommandButton Command5{this, "Command5", {.caption = "返回", .back = ui::Color::Rgb(255, 128, 0), .rect = ui::TwipsRect(9240, 5760, 735, 375), .style = ui::ButtonStyle::Graphical, .tab_index = 8}};
+    ui::CommandButton Command5{this, "Command5", {.caption = "返回", .back = ui::Color::Rgb(255, 128, 0), .rect = ui::TwipsRect(9240, 5760, 735, 375), .style = ui::ButtonStyle::Graphical, .tab_index = 9}};
     ui::Menu popmenu{this, "popmenu", {.caption = "快捷菜单", .visible = false}};
     ui::Menu neirong{this, "neirong", {.caption = "禁止右键"}, &popmenu};
 

@@ -28,7 +28,7 @@ public:
     ui::Frame Frame1{this, "Frame1", {.rect = {0, 0, exam_screens::kLoginWidth, exam_screens::kLoginHeight}}};
     ui::Image Image1{this, "Image1", {.rect = {0, 0, exam_screens::kLoginWidth, exam_screens::kLoginHeight}, .picture = "exam.login", .stretch = true}, &Frame1};
     ui::TextBox Text1{this, "Text1", {.text = std::string(kMockAdmissionNumber), .font = {.size = 12}, .rect = exam_screens::kLoginField, .tab_index = 0}, &Frame1};
-    ui::Image Image5{this, "Image5", {.rect = exam_screens::kLoginNext, .mouse_pointer = ui::MousePointer::Link}, &Frame1};
+    ui::Image Image5{this, "Image5", {.rect = exam_screens::kLoginNext, .mouse_pointer = ui::MousePointer::Link, .default_button = true}, &Frame1};
     ui::Image Image4{this, "Image4", {.rect = exam_screens::kLoginExit, .mouse_pointer = ui::MousePointer::Link}, &Frame1};
     ui::Label Label5{this, "Label5", {.caption = "提示：模拟准考证号为" + std::string(kMockAdmissionNumber) + "，请输入之。正式考试时，请输入你的真实考号。", .fore = ui::Color::Rgb(192, 0, 0), .rect = {24, 364, 552, 20}, .back_style = ui::BackStyle::Transparent}, &Frame1};
 

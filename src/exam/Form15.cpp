@@ -47,6 +47,8 @@ void Form15::CountProgress()
     Label5.set_caption(CounterText(app_.m.UnansweredCount));
 }
 
+void Form15::Form_Activate() { SetFocus(Command2); }
+
 void Form15::Command1_Click() { SubmitExam(app_); }
 
 void Form15::Command2_Click() { Hide(); }

@@ -47,11 +47,11 @@ inline ui::Props ConfirmPart(const char* design, int left, int width, ui::Align 
             .font = {.size = 10.5, .bold = true}, .alignment = alignment, .rect = {left, 530, width, 22}};
 }
 
-inline ui::Props PageButton(const char* caption, int left, int width, int tab_index)
+inline ui::Props PageButton(const char* caption, int left, int width, int tab_index, bool cancel = false)
 {
     return {.caption = caption, .fore = ui::colors::kWhite, .back = ui::Color::Rgb(128, 128, 255),
             .font = {.size = 10.5, .bold = true}, .rect = {left, 526, width, 32}, .style = ui::ButtonStyle::Graphical,
-            .tab_index = tab_index};
+            .tab_index = tab_index, .cancel_button = cancel};
 }
 
 }  // namespace progress_layout
@@ -99,7 +99,7 @@ public:
     ui::Label Label5{this, "Label5", progress_layout::ConfirmPart("0", 60, 36, ui::Align::Center)};
     ui::Label Label6{this, "Label6", progress_layout::ConfirmPart("试题未作答，确认交卷？", 96, 200, ui::Align::Left)};
     ui::CommandButton Command1{this, "Command1", progress_layout::PageButton("确定", 448, 96, 0)};
-    ui::CommandButton Command2{this, "Command2", progress_layout::PageButton("取消", 556, 96, 1)};
+    ui::CommandButton Command2{this, "Command2", progress_layout::PageButton("取消", 556, 96, 1, true)};
     ui::CommandButton Command3{this, "Command3", progress_layout::PageButton("监考交卷", 664, 112, 2)};
 
     static constexpr int kCellCount = 23;
@@ -110,6 +110,11 @@ public:
     bool IsAnswered(int k);
     // Counts the answered cells into Module1 and writes the counters.
     void CountProgress();
+
+protected:
+    // The page is opened to look as often as to hand in: it opens with the
+    // focus on "取消", so that Enter alone never ends the exam.
+    void Form_Activate() override;
 
 private:
     void Command1_Click();

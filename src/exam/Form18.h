@@ -15,7 +15,7 @@ public:
     explicit Form18(App& app);
 
     ui::Label Label1{this, "Label1", {.caption = "考试时间已到，请交卷！", .font = {.size = 12}, .rect = {16, 20, 264, 24}}};
-    ui::CommandButton Command1{this, "Command1", {.caption = "确定", .rect = {98, 64, 100, 30}}};
+    ui::CommandButton Command1{this, "Command1", {.caption = "确定", .rect = {98, 64, 100, 30}, .cancel_button = true}};
 
 private:
     void Command1_Click();

@@ -8,7 +8,7 @@ namespace boxi {
 Form26::Form26(App& app)
     : ui::Window(app.runtime(), "Form26",
                  {.caption = "二级MS Office高级应用考试大纲（2013年版）", .client_width = 716, .client_height = 564,
-                  .border_style = ui::BorderStyle::Sizable, .max_button = true})
+                  .border_style = ui::BorderStyle::Sizable, .max_button = true, .escape_closes = true})
 {
 }
 

@@ -24,7 +24,7 @@ public:
     ui::Shape Shape1{this, "Shape1", {.rect = {0, 0, 781, 388}, .shape = ui::ShapeKind::Rectangle, .border_color = ui::Color::Rgb(0, 0, 128), .border_width = 2}};
     ui::Label Label1{this, "Label1", {.caption = "系统正在进行交卷处理，请稍候！", .fore = ui::Color::Rgb(0, 0, 128), .font = {.size = 24, .bold = true}, .rect = {24, 32, 560, 44}, .back_style = ui::BackStyle::Transparent}};
     ui::TextBox Text1{this, "Text1", {.font = {.size = 15}, .rect = {584, 36, 100, 36}, .password_char = "*", .tab_index = 0}};
-    ui::CommandButton Command1{this, "Command1", {.caption = "结束", .font = {.size = 15, .bold = true}, .rect = {692, 34, 72, 40}, .tab_index = 1}};
+    ui::CommandButton Command1{this, "Command1", {.caption = "结束", .font = {.size = 15, .bold = true}, .rect = {692, 34, 72, 40}, .tab_index = 1, .default_button = true}};
     ui::Label Label4{this, "Label4", {.caption = "提示：密码为：" + std::string(kProctorPassword) + std::string(14, ' ') + "真正考试时，由监考老师输入密码！", .font = {.size = 12}, .rect = {24, 100, 740, 24}, .back_style = ui::BackStyle::Transparent}};
     ui::Timer Timer2{this, "Timer2", {.interval = 5000}};
 

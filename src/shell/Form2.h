@@ -22,8 +22,8 @@ public:
     ui::Frame Frame4{this, "Frame4", {.rect = {12, 296, 232, 112}}};
     ui::CommandButton Command1{this, "Command1", {.caption = "本章节同步习题训练", .font = {.size = 11, .bold = true}, .rect = {14, 14, 204, 38}, .tab_index = 2}, &Frame4};
     // Opens the choice drill through its section chooser.
-    ui::CommandButton Command2{this, "Command2", {.caption = "选择题训练", .font = {.size = 11, .bold = true}, .rect = {14, 60, 204, 38}, .tab_index = 4}, &Frame4};
-    ui::CommandButton Command3{this, "Command3", {.caption = "返回", .font = {.size = 11}, .rect = {62, 420, 136, 36}, .tab_index = 3}};
+    ui::CommandButton Command2{this, "Command2", {.caption = "选择题训练", .font = {.size = 11, .bold = true}, .rect = {14, 60, 204, 38}, .tab_index = 3}, &Frame4};
+    ui::CommandButton Command3{this, "Command3", {.caption = "返回", .font = {.size = 11}, .rect = {62, 420, 136, 36}, .tab_index = 4}};
 
     // The chosen chapter, 0 to 5, as the exercise and steps windows read it.
     int CurrentChapter() { return List1.list_index(); }

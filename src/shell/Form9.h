@@ -17,7 +17,7 @@ public:
 
     ui::TextBox Text1{this, "Text1", {.text = "Text1", .font = {.size = 10.5}, .rect = {8, 8, 624, 380}, .locked = true, .multiline = true, .scrollbars = ui::ScrollBars::Vertical, .tab_index = 0}};
     ui::CommandButton Command1{this, "Command1", {.caption = "查看答案文件", .visible = false, .back = ui::colors::kYellow, .font = {.size = 10.5}, .rect = {360, 398, 140, 32}, .style = ui::ButtonStyle::Graphical, .tab_index = 1}};
-    ui::CommandButton Command2{this, "Command2", {.caption = "关闭", .font = {.size = 10.5}, .rect = {520, 398, 112, 32}, .tab_index = 2}};
+    ui::CommandButton Command2{this, "Command2", {.caption = "关闭", .font = {.size = 10.5}, .rect = {520, 398, 112, 32}, .tab_index = 2, .cancel_button = true}};
     ui::Menu popmenu{this, "popmenu", {.caption = "快捷菜单", .visible = false}};
     ui::Menu neirong{this, "neirong", {.caption = "禁止右键"}, &popmenu};
 

@@ -102,6 +102,11 @@ struct Props {
     int interval = 0;  // timer, milliseconds
     int tab_index = 0;
     bool tab_stop = true;
+    // The window's forward button: Enter in a one-line entry, a list or a
+    // combo box of its window presses it.
+    bool default_button = false;
+    // The window's way back: Esc anywhere in its window presses it.
+    bool cancel_button = false;
     bool checked = false;  // menu item
 };
 

@@ -15,6 +15,12 @@ namespace boxi::ui {
 class ControlArrayBase {
 protected:
     static void SetIndex(Control& control, int index) { control.index_ = index; }
+    // Tells a clickable member where the array's click handler lives.
+    template <typename C>
+    static void LinkClick(C& member, const std::function<void(int)>* handler)
+    {
+        member.array_click_ = handler;
+    }
 };
 
 // A control array such as cmd(0) and cmd(1): members share one name and one
@@ -42,6 +48,8 @@ public:
                     if (on_click)
                         on_click(index);
                 };
+                if constexpr (requires { raw->has_click_handler(); })
+                    LinkClick(*raw, &on_click);
             }
             if constexpr (requires { raw->on_mouse_down; }) {
                 raw->on_mouse_down = [this, index](int button, int shift, int x, int y) {

@@ -40,6 +40,13 @@ void Clickable::UserClick()
         on_click();
 }
 
+bool Clickable::has_click_handler() const
+{
+    if (array_click_)
+        return static_cast<bool>(*array_click_);
+    return static_cast<bool>(on_click);
+}
+
 void Clickable::UserMouseDown(int button, int shift, int x, int y)
 {
     if (on_mouse_down)

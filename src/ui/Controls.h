@@ -26,6 +26,13 @@ public:
 
     virtual void UserClick();
     void UserMouseDown(int button, int shift, int x, int y);
+    // Whether a click runs code of the window: a member of a control array
+    // passes its clicks on, and has a handler only when the array has one.
+    bool has_click_handler() const;
+
+private:
+    friend class ControlArrayBase;
+    const std::function<void(int)>* array_click_ = nullptr;
 };
 
 class Label : public Clickable {

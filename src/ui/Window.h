@@ -36,6 +36,9 @@ struct WindowProps {
     bool max_button = false;
     bool min_button = true;
     std::string picture;  // artwork key of a background picture
+    // A small window without a button of its own to close it: Esc closes it
+    // as its title bar's close box does.
+    bool escape_closes = false;
 };
 
 // One window class of the program. There is exactly one instance for the

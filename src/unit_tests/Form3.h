@@ -34,7 +34,9 @@ std::vector<ui::ControlArray<ui::Label>::Member> CellRow(int top, ui::Props styl
 // name, and a detail box for any question's options, key and analysis. The
 // unit-test window writes the letters, colours, score, verdict and name; the
 // sheet writes its key row and detail box itself and keeps the question of
-// the detail box in CurrentQuestion.
+// the detail box in CurrentQuestion. Its step buttons come first in the tab
+// order, so that it opens with the focus on "上一题", not in the verdict box;
+// Tab still goes round the sheet as it stands on screen.
 class Form3 : public ui::Window {
 public:
     explicit Form3(App& app);
@@ -64,19 +66,19 @@ public:
     ui::Label Label153{this, "Label153", {.caption = "本单元测验得分：", .back = ui::colors::kWhite, .font = {.size = 10.5}, .rect = {108, 148, 126, 22}}, &Frame3};
     ui::Label Label157{this, "Label157", {.fore = ui::colors::kRed, .back = ui::colors::kWhite, .font = {.size = 15, .bold = true}, .alignment = ui::Align::Center, .rect = {236, 142, 96, 32}, .label_border = ui::LabelBorder::FlatSingle}, &Frame3};
     ui::Label Label139{this, "Label139", {.caption = "结论", .back = ui::colors::kWhite, .font = {.size = 10.5, .bold = true}, .rect = {8, 190, 96, 22}}, &Frame3};
-    ui::TextBox Text1{this, "Text1", {.font = {.size = 10.5, .bold = true}, .rect = {108, 184, 740, 52}, .multiline = true, .scrollbars = ui::ScrollBars::Vertical, .tab_index = 0}, &Frame3};
+    ui::TextBox Text1{this, "Text1", {.font = {.size = 10.5, .bold = true}, .rect = {108, 184, 740, 52}, .multiline = true, .scrollbars = ui::ScrollBars::Vertical, .tab_index = 3}, &Frame3};
 
     ui::Frame Frame2{this, "Frame2", {.back = ui::colors::kWhite, .rect = {12, 300, 856, 252}}};
     ui::Label Label106{this, "Label106", {.caption = "说明：单击上面的题号标签可在下面迅速看到该题的内容和分析：", .fore = ui::Color::Rgb(128, 0, 0), .back = ui::Color::Rgb(128, 255, 255), .rect = {8, 12, 840, 20}}, &Frame2};
     ui::Label Label140{this, "Label140", {.caption = "试题分析", .back = ui::colors::kWhite, .font = {.size = 10.5, .bold = true}, .rect = {8, 38, 96, 20}}, &Frame2};
-    ui::TextBox Text2{this, "Text2", {.text = "Text2", .font = {.size = 10.5}, .rect = {8, 60, 840, 184}, .multiline = true, .scrollbars = ui::ScrollBars::Vertical, .tab_index = 1}, &Frame2};
+    ui::TextBox Text2{this, "Text2", {.text = "Text2", .font = {.size = 10.5}, .rect = {8, 60, 840, 184}, .multiline = true, .scrollbars = ui::ScrollBars::Vertical, .tab_index = 4}, &Frame2};
 
     ui::Frame Frame4{this, "Frame4", {.back = ui::colors::kWhite, .rect = {12, 556, 204, 44}}};
     ui::ControlArray<ui::CommandButton> cmd{this, "cmd", {
-        {0, {.caption = "上一题", .font = {.size = 10.5}, .rect = {8, 8, 90, 28}, .tab_index = 2}},
-        {1, {.caption = "下一题", .font = {.size = 10.5}, .rect = {106, 8, 90, 28}, .tab_index = 3}},
+        {0, {.caption = "上一题", .font = {.size = 10.5}, .rect = {8, 8, 90, 28}, .tab_index = 0}},
+        {1, {.caption = "下一题", .font = {.size = 10.5}, .rect = {106, 8, 90, 28}, .tab_index = 1}},
     }, &Frame4};
-    ui::CommandButton Command5{this, "Command5", {.caption = "返回", .font = {.size = 10.5}, .rect = {756, 564, 112, 30}, .tab_index = 4}};
+    ui::CommandButton Command5{this, "Command5", {.caption = "返回", .font = {.size = 10.5}, .rect = {756, 564, 112, 30}, .tab_index = 2}};
     ui::Menu popmenu{this, "popmenu", {.caption = "快捷菜单", .visible = false}};
     ui::Menu neirong{this, "neirong", {.caption = "禁止右键"}, &popmenu};
 

@@ -3,7 +3,10 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace boxi::desktop::controls {
 
@@ -121,6 +124,43 @@ void ClickTracker::Release(QWidget* widget, QMouseEvent* event)
     if (was_pressed && event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint()) &&
         on_click)
         on_click();
+}
+
+bool ClickTracker::Key(QWidget* widget, QKeyEvent* event)
+{
+    const bool press = event->modifiers() == Qt::NoModifier && (IsEnter(event) || event->key() == Qt::Key_Space);
+    if (!press || widget->focusPolicy() == Qt::NoFocus)
+        return false;
+    if (!event->isAutoRepeat() && on_click)
+        on_click();
+    return true;
+}
+
+void ActAsButton(QWidget* widget)
+{
+    widget->setFocusPolicy(Qt::StrongFocus);
+    widget->setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void PaintFocusMark(QPainter& painter, const QRect& rect, const QPalette& palette)
+{
+    const QColor mark = palette.color(QPalette::Highlight);
+    const QRectF area(rect);
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    if (std::min(rect.width(), rect.height()) >= 32) {
+        painter.setPen(QPen(mark, 3));
+        painter.drawRect(area.adjusted(1.5, 1.5, -1.5, -1.5));
+        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        painter.drawRect(area.adjusted(4.5, 4.5, -4.5, -4.5));
+    } else {
+        // Over a small button (the choice window's previous and next, the
+        // sheet's numbers) one ring of two pixels keeps to its edge, clear
+        // of its caption.
+        painter.setPen(QPen(mark, 2));
+        painter.drawRect(area.adjusted(1, 1, -1, -1));
+    }
+    painter.restore();
 }
 
 }  // namespace boxi::desktop::controls

@@ -13,8 +13,10 @@
 
 #include "ui/Control.h"
 
+class QFocusEvent;
 class QKeyEvent;
 class QMouseEvent;
+class QPainter;
 class QObject;
 class QWidget;
 
@@ -39,6 +41,8 @@ struct ControlHost {
     const bool& syncing;
     // Brings every widget of the window up to the model's values.
     std::function<void()> sync;
+    // Presses the window's forward button, when it has one.
+    std::function<void()> press_default;
 };
 
 // Model text to widget text: the model's line breaks are "\r\n".
@@ -65,10 +69,51 @@ public:
 
     void Press(QWidget* widget, QMouseEvent* event);
     void Release(QWidget* widget, QMouseEvent* event);
+    // Enter or Space on a widget that acts as a button presses it, once for
+    // a key held down. Returns whether the key was such a press.
+    bool Key(QWidget* widget, QKeyEvent* event);
 
 private:
     bool pressed_ = false;
 };
+
+// A picture or label with a click handler is a button: Tab and a click give
+// it the focus, and it marks the focus itself.
+void ActAsButton(QWidget* widget);
+
+// A picture or label: the model's mouse-down and click, and, once it acts
+// as a button, Enter and Space; it repaints as the focus comes and goes, so
+// that its paint can draw the focus mark.
+template <typename Base>
+class Pressable : public Base {
+public:
+    using Base::Base;
+    ClickTracker tracker;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        Base::focusInEvent(event);
+        this->update();
+    }
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        Base::focusOutEvent(event);
+        this->update();
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!tracker.Key(this, event))
+            Base::keyPressEvent(event);
+    }
+    void mousePressEvent(QMouseEvent* event) override { tracker.Press(this, event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { tracker.Release(this, event); }
+};
+
+// The focus mark of such a button: two rings, dark outside light, so that
+// it shows on any artwork; a small button (an answer-sheet number) gets thin
+// ones that leave its caption room.
+void PaintFocusMark(QPainter& painter, const QRect& rect, const QPalette& palette);
 
 // A button, option or check box that marks its focus however the focus came
 // to it, as the pictures and coloured buttons do: the style would otherwise

@@ -1,7 +1,6 @@
 #include "desktop/controls/Label.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QTextLayout>
 
@@ -19,10 +18,9 @@ namespace {
 // its lines wider than the design allows.
 constexpr qreal kWrappedLineSpacing = 0.7;
 
-class ClickLabel : public QLabel {
+class ClickLabel : public Pressable<QLabel> {
 public:
-    using QLabel::QLabel;
-    ClickTracker tracker;
+    using Pressable::Pressable;
     bool flat_border = false;
     // Word-wrapped: the label lays out and draws its text itself, as plain
     // text, every blank kept (the fill-in marks "(  )" of the drill stems).
@@ -62,6 +60,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override
     {
+        // The mark goes under the caption, which stays readable on it.
+        if (hasFocus()) {
+            QPainter painter(this);
+            PaintFocusMark(painter, rect(), palette());
+        }
         if (wrapped) {
             QPainter painter(this);
             painter.setPen(palette().color(QPalette::WindowText));
@@ -78,8 +81,6 @@ protected:
         painter.setPen(QPen(QColor(0, 0, 0), 1));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    void mousePressEvent(QMouseEvent* event) override { tracker.Press(this, event); }
-    void mouseReleaseEvent(QMouseEvent* event) override { tracker.Release(this, event); }
 };
 
 }  // namespace
@@ -90,6 +91,10 @@ QWidget* CreateLabel(ui::Control& control, QWidget* parent, const ControlHost& h
     auto& label = static_cast<ui::Label&>(control);
     auto* widget = new ClickLabel(parent);
     widget->setTextFormat(Qt::PlainText);
+    // The toolbar's buttons, the answer-sheet and review numbers: labels
+    // that a learner presses, by keyboard as well as by mouse.
+    if (label.has_click_handler())
+        ActAsButton(widget);
     widget->tracker.on_click = [&runtime, &label] { runtime.Click(label); };
     widget->tracker.on_mouse_down = [&runtime, &label](int b, int s, int x, int y) {
         if (label.on_mouse_down)

@@ -19,6 +19,10 @@ QWidget* CreateList(ui::Control& control, QWidget* parent, const ControlHost& ho
         if (!*syncing && row >= 0)
             runtime.Select(list, row);
     });
+    // A double-click on an item chooses it and goes on, as Enter in the list
+    // does: in a chooser, "开始练习".
+    QObject::connect(widget, &QListWidget::itemDoubleClicked, host.window,
+                     [press = host.press_default] { press(); });
     // A single-selection list keeps its selection: Ctrl+click cannot clear it.
     QObject::connect(widget, &QListWidget::itemSelectionChanged, host.window, [widget, &list] {
         int index = list.peek().list_index;

@@ -1,25 +1,75 @@
 #include "desktop/controls/OptionCheck.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QRadioButton>
+
+#include <functional>
 
 #include "desktop/controls/ControlSupport.h"
 #include "ui/Controls.h"
 #include "ui/Runtime.h"
 
 namespace boxi::desktop::controls {
+namespace {
+
+// An option button whose arrow keys select, as on Windows: the option they
+// move to, in tab order and going round its group (the options of one
+// container), takes the focus and is clicked. Hidden and disabled options
+// are passed by.
+class ModelOption : public FocusMarked<QRadioButton> {
+public:
+    using FocusMarked::FocusMarked;
+    std::function<void()> press;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const int key = event->key();
+        const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
+        const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
+        if ((!forward && !back) || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            FocusMarked::keyPressEvent(event);
+            return;
+        }
+        ModelOption* next = Neighbour(forward);
+        if (!next)
+            return;
+        next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        if (next->press)
+            next->press();
+    }
+
+private:
+    ModelOption* Neighbour(bool forward)
+    {
+        for (QWidget* w = Step(this, forward); w && w != this; w = Step(w, forward)) {
+            auto* option = dynamic_cast<ModelOption*>(w);
+            if (option && option->parentWidget() == parentWidget() && option->isVisible() && option->isEnabled())
+                return option;
+        }
+        return nullptr;
+    }
+    static QWidget* Step(QWidget* w, bool forward)
+    {
+        return forward ? w->nextInFocusChain() : w->previousInFocusChain();
+    }
+};
+
+}  // namespace
 
 QWidget* CreateOption(ui::Control& control, QWidget* parent, const ControlHost& host)
 {
     auto& runtime = host.runtime;
     auto& option = static_cast<ui::OptionButton&>(control);
-    auto* widget = new FocusMarked<QRadioButton>(parent);
+    auto* widget = new ModelOption(parent);
     // The model keeps the group: none selected must stay possible.
     widget->setAutoExclusive(false);
-    QObject::connect(widget, &QRadioButton::clicked, host.window, [sync = host.sync, &runtime, &option] {
+    widget->press = [sync = host.sync, &runtime, &option] {
         runtime.Click(option);
         sync();
-    });
+    };
+    QObject::connect(widget, &QRadioButton::clicked, host.window, [widget] { widget->press(); });
     return widget;
 }
 
