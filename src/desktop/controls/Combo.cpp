@@ -41,9 +41,7 @@ QWidget* CreateCombo(ui::Control& control, QWidget* parent, const ControlHost& h
 void SyncCombo(QWidget* widget, const ui::Props& p)
 {
     auto* combo = static_cast<QComboBox*>(widget);
-    QStringList items;
-    for (const auto& item : p.items)
-        items << ToWidget(item);
+    const QStringList items = ItemsOf(p);
     QStringList current;
     for (int i = 0; i < combo->count(); ++i)
         current << combo->itemText(i);

@@ -96,6 +96,14 @@ void ApplyColors(QWidget* widget, const ui::Props& props, bool fill)
     widget->setAutoFillBackground(fill);
 }
 
+QStringList ItemsOf(const ui::Props& props)
+{
+    QStringList items;
+    for (const auto& item : props.items)
+        items << ToWidget(item);
+    return items;
+}
+
 Qt::Alignment AlignmentOf(ui::Align align)
 {
     switch (align) {

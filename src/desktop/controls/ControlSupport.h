@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QPalette>
 #include <QString>
+#include <QStringList>
 #include <QStyle>
 #include <QStyleOption>
 
@@ -58,6 +59,8 @@ bool IsEnter(const QKeyEvent* event);
 QColor Resolve(ui::Color color, const QPalette& palette);
 void ApplyColors(QWidget* widget, const ui::Props& props, bool fill);
 Qt::Alignment AlignmentOf(ui::Align align);
+// The items of a list or combo box as the widget shows them.
+QStringList ItemsOf(const ui::Props& props);
 void PlaceAt(QWidget* widget, const ui::Rect& rect);
 
 // Turns presses and releases into the model's mouse-down and click: a click

@@ -35,9 +35,7 @@ QWidget* CreateList(ui::Control& control, QWidget* parent, const ControlHost& ho
 void SyncList(QWidget* widget, const ui::Props& p)
 {
     auto* list = static_cast<QListWidget*>(widget);
-    QStringList items;
-    for (const auto& item : p.items)
-        items << ToWidget(item);
+    const QStringList items = ItemsOf(p);
     QStringList current;
     for (int i = 0; i < list->count(); ++i)
         current << list->item(i)->text();
