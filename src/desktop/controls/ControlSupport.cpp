@@ -163,10 +163,12 @@ void PaintFocusMark(QPainter& painter, const QRect& rect, const QPalette& palett
         painter.drawRect(area.adjusted(4.5, 4.5, -4.5, -4.5));
     } else {
         // Over a small button (the choice window's previous and next, the
-        // sheet's numbers) one ring of two pixels keeps to its edge, clear
-        // of its caption.
-        painter.setPen(QPen(mark, 2));
-        painter.drawRect(area.adjusted(1, 1, -1, -1));
+        // sheet's numbers) two thin rings, light outside dark, keep to its
+        // edge, clear of its caption, and show on any artwork.
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
+        painter.setPen(QPen(QColor(0, 0, 0), 1));
+        painter.drawRect(area.adjusted(1.5, 1.5, -1.5, -1.5));
     }
     painter.restore();
 }
