@@ -1,11 +1,12 @@
-// The rules page: the set draw on its timer and the exam start.
+// The rules page: the set draw on its timer and the exam start, which
+// leaves no answer of an earlier road in the new exam.
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 #include <vector>
 
-#include "support/Harness.h"
+#include "support/ExamHarness.h"
 
 namespace boxi::testing {
 namespace {
@@ -285,6 +286,138 @@ TEST_F(RulesPageTest, exit_area_returns_to_the_mode_choice_and_the_next_visit_dr
     Advance(100);
     EXPECT_EQ(fake.Entries("Randomize").size(), 1u);
     EXPECT_EQ(Drawn(), "第1套");
+}
+
+// A new exam starts with no marks from before its start: answers given in
+// training, in an exam left without submitting, or after a submission,
+// stay out of its count, its choice sheet and its review, while its own
+// answers are counted, marked and reviewed as usual.
+class ExamStartMarksTest : public ExamTest {
+protected:
+    void Answer(int k, int option)
+    {
+        ASSERT_TRUE(rt().Click(app.form20.Label3(k)));
+        ASSERT_TRUE(rt().Click(app.form20.Option1(option)));
+    }
+    // Back from the task window on screen to the portal, as a learner
+    // goes: "返回" to the chooser, "返回" to the course menu, "退出".
+    void BackToPortal()
+    {
+        ASSERT_TRUE(rt().Click(app.form16.Command8));
+        ASSERT_TRUE(rt().Click(app.form10.Command1));
+        ASSERT_TRUE(rt().Click(app.form60.Command7));
+        ASSERT_TRUE(app.form8.is_visible());
+    }
+    std::vector<std::string> Counters()
+    {
+        return {app.form15.Label21.caption(), app.form15.Label24.caption(), app.form15.Label5.caption()};
+    }
+    std::set<int> PageCells()
+    {
+        std::set<int> green;
+        for (int k = 1; k <= Form15::kCellCount; ++k) {
+            if (app.form15.IsAnswered(k))
+                green.insert(k);
+        }
+        return green;
+    }
+    std::set<int> SheetCells()
+    {
+        std::set<int> green;
+        for (int k = 1; k <= 20; ++k) {
+            if (app.form20.Label3(k).back_color() == ui::colors::kGreen ||
+                app.form20.Shape2(k).peek().fill_style == ui::FillStyle::Solid)
+                green.insert(k);
+        }
+        return green;
+    }
+    std::set<int> ReviewRows()
+    {
+        std::set<int> written;
+        for (int k = 1; k <= 23; ++k) {
+            if (!app.form1.Text5(k).text().empty() || !app.form1.Text3(k).text().empty())
+                written.insert(k);
+        }
+        return written;
+    }
+
+    // On the exam just started on "第<set>套": "交卷" counts nothing, the
+    // choice sheet opens unmarked; then its own answers to questions 2 and
+    // 7 are counted, marked and reviewed against the keys of its own set.
+    void ExpectOnlyItsOwnAnswers(int set)
+    {
+        ASSERT_TRUE(rt().Click(app.form42.Label8));  // "交卷"
+        EXPECT_EQ(Counters(), (std::vector<std::string>{" 0", " 23", " 23"}));
+        EXPECT_EQ(PageCells(), std::set<int>{});
+        ASSERT_TRUE(rt().Click(app.form15.Command2));  // "取消"
+        ASSERT_TRUE(rt().Click(app.form16.Command1));  // "选择题"
+        EXPECT_EQ(SheetCells(), std::set<int>{});
+
+        Answer(2, 0);
+        Answer(7, 3);
+        EXPECT_EQ(SheetCells(), (std::set<int>{2, 7}));
+        ASSERT_TRUE(rt().Click(app.form42.Label8));
+        EXPECT_EQ(Counters(), (std::vector<std::string>{" 2", " 21", " 21"}));
+        EXPECT_EQ(PageCells(), (std::set<int>{2, 7}));
+        ASSERT_TRUE(rt().Click(app.form15.Command1));  // "确定"
+        ASSERT_TRUE(app.form1.is_visible());
+        EXPECT_EQ(ReviewRows(), (std::set<int>{2, 7}));
+        EXPECT_EQ(app.form1.Text5(2).text(), "A");
+        EXPECT_EQ(app.form1.Text5(7).text(), "D");
+        for (int k = 1; k <= 20; ++k)
+            EXPECT_EQ(app.form1.Text4(k).text(), StandInKey(set, k)) << k;
+    }
+};
+
+// The walk that found it: question 1 of 第1套 answered in training, then
+// through the portal to an exam in which nothing is answered.
+TEST_F(ExamStartMarksTest, an_answer_given_in_training_stays_out_of_the_next_exam)
+{
+    OpenFromCaseChooser("第1套");
+    ASSERT_TRUE(rt().Click(app.form16.Command1));
+    Answer(1, 0);
+    ASSERT_TRUE(rt().Click(app.form20.Image3));
+    BackToPortal();
+    StartExam("第3套");
+    ExpectOnlyItsOwnAnswers(3);
+}
+
+// The choice window stays open when the task window comes back from the
+// toolbar; leaving the exam from there keeps it open with its sheet.
+TEST_F(ExamStartMarksTest, answers_of_an_exam_left_unsubmitted_stay_out_of_the_next_exam)
+{
+    StartExam("第3套");
+    ASSERT_TRUE(rt().Click(app.form16.Command1));
+    Answer(1, 0);
+    Answer(4, 1);
+    ASSERT_TRUE(rt().Click(app.form42.Label6));  // "隐藏试题"
+    ASSERT_TRUE(rt().Click(app.form42.Label6));  // "显示试题"
+    BackToPortal();
+    ASSERT_TRUE(app.form20.is_visible());
+    StartExam("第5套");
+    EXPECT_FALSE(app.form20.is_loaded());
+    ExpectOnlyItsOwnAnswers(5);
+}
+
+// The clean-up leaves the choice window open, so answers can follow the
+// submission: into the open review, and after its "退出" into a fresh
+// review and a fresh page, both hidden, up to the next exam's start.
+TEST_F(ExamStartMarksTest, answers_given_after_a_submission_stay_out_of_the_next_exam)
+{
+    StartExam("第3套");
+    ASSERT_TRUE(rt().Click(app.form16.Command1));
+    Answer(1, 0);
+    ASSERT_TRUE(rt().Click(app.form42.Label8));
+    ASSERT_TRUE(rt().Click(app.form15.Command1));
+    ASSERT_TRUE(app.form1.is_visible());
+    Answer(4, 1);
+    ASSERT_TRUE(rt().Click(app.form1.Command1));  // "退出"
+    Answer(6, 2);
+    ASSERT_TRUE(app.form1.is_loaded());
+    ASSERT_TRUE(app.form15.is_loaded());
+    StartNextExam("第5套");
+    EXPECT_FALSE(app.form1.is_loaded());
+    ExpectOnlyItsOwnAnswers(5);
 }
 
 }  // namespace

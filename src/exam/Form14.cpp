@@ -50,8 +50,15 @@ void Form14::StartExam()
     // goes first: every exam counts down afresh.
     app_.form42.Unload();
     app_.form42.Show();
-    // Such an exam also leaves its banks held, which would keep its set in
-    // the table in place of the one just drawn.
+    // Answers given before this start (in training, in an exam left or
+    // after a submission) stay on a choice window left open, on the hidden
+    // progress page and in the hidden review; the new exam must count and
+    // review only its own. Unloading what is not loaded does nothing.
+    app_.form20.Unload();
+    app_.form15.Unload();
+    app_.form1.Unload();
+    // An exam left without submitting also leaves its banks held, which
+    // would keep its set in the table in place of the one just drawn.
     app_.set_loader.ReleaseChoiceBank();
     app_.set_loader.ReleaseCaseBank();
     app_.LoadCurrentSet(SetLoadUse::ExamStarting);

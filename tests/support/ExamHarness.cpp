@@ -34,6 +34,12 @@ void ExamTest::EnterRules()
     StartFresh();
     ASSERT_TRUE(rt().Click(app.form8.Image2));
     ASSERT_TRUE(rt().Click(app.form59.Command4));
+    EnterRulesFromModeChoice();
+}
+
+void ExamTest::EnterRulesFromModeChoice()
+{
+    ASSERT_TRUE(app.form43.is_visible());
     ASSERT_TRUE(rt().Click(app.form43.Option1(1)));
     ASSERT_TRUE(rt().Click(app.form43.Command4));
     fake.AnswerNextBox(platform::MsgAnswer::Yes);
@@ -45,6 +51,17 @@ void ExamTest::EnterRules()
 void ExamTest::StartExam(const std::string& set)
 {
     EnterRules();
+    StartOnRules(set);
+}
+
+void ExamTest::StartNextExam(const std::string& set)
+{
+    EnterRulesFromModeChoice();
+    StartOnRules(set);
+}
+
+void ExamTest::StartOnRules(const std::string& set)
+{
     Run([&] { app.form10.SetCurrentSetName(set); });
     ASSERT_TRUE(rt().Click(app.form14.Check1));
     ASSERT_TRUE(rt().Click(app.form14.Image3));

@@ -24,6 +24,10 @@ protected:
     // toolbar, the set loaded and the task window. The journal is cleared
     // and the clock stands at the toolbar's load.
     void StartExam(const std::string& set = "第3套");
+    // Starts another exam on `set` from the mode choice on screen (as the
+    // review's "退出" leaves it), through exam mode, the login and the
+    // confirmation, with whatever earlier roads left loaded.
+    void StartNextExam(const std::string& set);
     // What the choice section does for an answer to question k: marks the
     // progress cell.
     void MarkAnswered(int k);
@@ -31,6 +35,12 @@ protected:
     // Milliseconds from the toolbar's load to the alarm and to the time-up.
     static constexpr std::int64_t kAlarmAt = 115 * 63000;
     static constexpr std::int64_t kTimeUpAt = 119 * 63000;
+
+private:
+    void EnterRulesFromModeChoice();
+    // Names the drawn set `set` on the rules page after its draw, ticks
+    // "已阅读" and starts the exam.
+    void StartOnRules(const std::string& set);
 };
 
 }  // namespace boxi::testing
