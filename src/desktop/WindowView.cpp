@@ -350,8 +350,10 @@ void WindowView::Sync()
         SyncControl(*control, it->second.widget);
         changed = true;
     }
-    if (changed)
+    if (changed) {
         KeepCoveredButtonsOutOfTabOrder();
+        OneTabStopPerOptionGroup();
+    }
     if (window_.focus_serial() != focus_serial_) {
         focus_serial_ = window_.focus_serial();
         if (ui::Control* focused = window_.focused()) {
@@ -414,6 +416,45 @@ void WindowView::KeepCoveredButtonsOutOfTabOrder()
             continue;
         const Qt::FocusPolicy open = control->peek().tab_stop ? Qt::StrongFocus : Qt::ClickFocus;
         entry.widget->setFocusPolicy(CoveredBySibling(entry.widget) ? Qt::NoFocus : open);
+    }
+}
+
+// As on Windows, the option buttons of one container (a frame or the window)
+// are one Tab stop: Tab enters the group at its selected option, or at the
+// first in tab order while none is selected, and leaves it in one press;
+// the arrows move within it. The other options still take the focus from a
+// click, an arrow or the window's code. The stop follows the selection,
+// whoever changed it.
+void WindowView::OneTabStopPerOptionGroup()
+{
+    struct Group {
+        const ui::Control* container;
+        QWidget* stop;
+        bool selected;
+        int tab_index;
+    };
+    std::vector<Group> groups;
+    std::vector<QWidget*> options;
+    for (ui::Control* control : window_.controls()) {
+        auto it = widgets_.find(control);
+        const ui::Props& p = control->peek();
+        if (control->kind() != ui::ControlKind::OptionButton || it == widgets_.end() || !p.tab_stop)
+            continue;
+        QWidget* widget = it->second.widget;
+        options.push_back(widget);
+        if (!widget->isVisibleTo(client_) || !widget->isEnabled())
+            continue;
+        auto group = std::find_if(groups.begin(), groups.end(),
+                                  [&](const Group& g) { return g.container == control->container(); });
+        if (group == groups.end()) {
+            groups.push_back({control->container(), widget, p.value == 1, p.tab_index});
+        } else if (!group->selected && (p.value == 1 || p.tab_index < group->tab_index)) {
+            *group = {control->container(), widget, p.value == 1, p.tab_index};
+        }
+    }
+    for (QWidget* widget : options) {
+        const bool stop = std::any_of(groups.begin(), groups.end(), [&](const Group& g) { return g.stop == widget; });
+        widget->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
 

@@ -84,6 +84,7 @@ private:
     void BuildTabOrder();
     void SyncWindowProps();
     void KeepCoveredButtonsOutOfTabOrder();
+    void OneTabStopPerOptionGroup();
     void FocusWhenNoneHeld();
     ui::Control* ControlOf(const QWidget* widget) const;
     bool PressDesignated(bool ui::Props::*designation);

@@ -894,7 +894,7 @@ TEST_F(DesktopTest, unit_test_answer_keeps_the_sheet_off_screen_and_its_cells_dr
 
     auto* option = Widget<QRadioButton>(app.form4, "Optbutton(0)");
     ASSERT_NE(option, nullptr);
-    // On the indicator: the button reacts only over its indicator and caption.
+    // On the indicator.
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
     QApplication::processEvents();
     EXPECT_TRUE(option->isChecked());
@@ -964,7 +964,7 @@ TEST_F(DesktopTest, clicking_an_option_shows_the_verdict)
     auto* box = Widget<QPlainTextEdit>(app.form6, "Text1");
     ASSERT_TRUE(wrong && right && box);
     EXPECT_EQ(right->text(), QString::fromUtf8("(B)二进制"));
-    // On its circle: a radio button takes clicks on its circle and text only.
+    // On its circle.
     QTest::mouseClick(wrong, Qt::LeftButton, {}, QPoint(8, wrong->height() / 2));
     QApplication::processEvents();
     EXPECT_EQ(box->toPlainText(), QString::fromUtf8("错误"));

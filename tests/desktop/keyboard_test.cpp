@@ -1,7 +1,9 @@
 // The whole program by keyboard, on the offscreen platform: Tab goes round
-// every window as it reads, labels and pictures act as buttons, arrow keys
-// select in option groups, Enter presses the forward button, Esc the way
-// back, and F6 reaches the exam toolbar.
+// every window as it reads, labels and pictures act as buttons, an option
+// group is one Tab stop whose arrow keys select, Enter presses the forward
+// button, Esc the way back, and F6 reaches the exam toolbar. Option buttons
+// and check boxes take a click anywhere in their rectangle.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
 #include <QListWidget>
@@ -27,6 +29,7 @@ namespace {
 class KeyboardTest : public TimedExamDesktopTest {
 public:
     // The ways to the windows, which the tables below name.
+    void OpenRules();  // the exam rules with their check box "已阅读", on 第3套
     void StartExam();  // a running exam on 第3套: the toolbar over the task window
     void OpenChoiceWindow();
     void OpenReview();  // after question 1 answered "A" and handed in
@@ -107,13 +110,20 @@ protected:
     void Click(ui::Clickable& control) { ASSERT_TRUE(app.runtime().Click(control)) << control.name(); }
 };
 
-void KeyboardTest::StartExam()
+void KeyboardTest::OpenRules()
 {
     OpenLoginToConfirm();
     Click(app.form12.Image5);
     Click(app.form13.Image4);
     AdvanceTo(fake.now_ms + 100);
     app.runtime().Run([&] { app.form10.SetCurrentSetName("第3套"); });
+    ASSERT_TRUE(app.form14.is_visible());
+}
+
+void KeyboardTest::StartExam()
+{
+    OpenRules();
+    ASSERT_FALSE(HasFatalFailure());
     Click(app.form14.Check1);
     Click(app.form14.Image3);
     ASSERT_TRUE(app.form42.is_visible());
@@ -316,8 +326,8 @@ std::vector<TabRow> TabRows()
     return {
         {"toolbar: its four working buttons, not 帮助", &T::StartExam, WindowOf<&App::form42>,
          {"Label1", "Label2", "Label6", "Label8"}},
-        {"choice window: options, answer sheet, arrows, the way back", &T::OpenChoiceWindow, WindowOf<&App::form20>,
-         QStringList{"Text1", "Option1(0)", "Option1(1)", "Option1(2)", "Option1(3)"} + Numbered("Label3", 1, 20) +
+        {"choice window: the options as one stop, answer sheet, arrows, the way back", &T::OpenChoiceWindow, WindowOf<&App::form20>,
+         QStringList{"Text1", "Option1(0)"} + Numbered("Label3", 1, 20) +
              QStringList{"Image2(0)", "Image2(1)", "Image3"}},
         {"review: row numbers down the left, then the panes; no cell is a tab stop", &T::OpenReview,
          WindowOf<&App::form1>, Numbered("Label3", 1, 23) + QStringList{"Text1", "Text2", "Command1"}},
@@ -328,8 +338,7 @@ std::vector<TabRow> TabRows()
         {"chapter study: 选择题训练 before 返回", &T::OpenStudy, WindowOf<&App::form2>,
          {"List1", "Text1", "Command1", "Command2", "Command3"}},
         {"drill: the feedback box after the type list, before the options", &T::OpenDrill, WindowOf<&App::form6>,
-         {"List1", "Text1", "Optbutton(0)", "Optbutton(1)", "Optbutton(2)", "Optbutton(3)", "Command2", "cmd(0)",
-          "cmd(1)", "Command5"}},
+         {"List1", "Text1", "Optbutton(0)", "Command2", "cmd(0)", "cmd(1)", "Command5"}},
         {"login: the covered surface buttons stay out", &T::OpenLogin, WindowOf<&App::form12>,
          {"Image4", "Text1", "Image5"}},
         {"Access practice: the order its design gives", &T::OpenAccessPractice, WindowOf<&App::form36>,
@@ -416,22 +425,23 @@ INSTANTIATE_TEST_SUITE_P(Labels, LabelButtonTest,
                          ::testing::Combine(::testing::ValuesIn(LabelRows()),
                                             ::testing::Values(Qt::Key_Return, Qt::Key_Space)));
 
-// --- Arrow keys in option groups ---------------------------------------------
+// --- Option groups: arrows, one Tab stop, a click anywhere in an option ------
 
-struct ArrowRow {
+struct GroupRow {
     const char* name;
     Opener open;
     WindowGetter window;
     std::function<ui::OptionButton&(App&, int)> option;
     int count;
     std::function<bool(App&, int index)> clicked;  // what the click of option `index` leaves behind
+    const char* after;                             // where Tab goes from the group
 };
 
-void PrintTo(const ArrowRow& row, std::ostream* out) { *out << row.name; }
+void PrintTo(const GroupRow& row, std::ostream* out) { *out << row.name; }
 
 std::string Letter(int index) { return std::string(1, "ABCD"[index]); }
 
-std::vector<ArrowRow> ArrowRows()
+std::vector<GroupRow> OptionGroups()
 {
     using T = KeyboardTest;
     return {
@@ -439,32 +449,49 @@ std::vector<ArrowRow> ArrowRows()
          [](App& a, int i) -> ui::OptionButton& { return a.form43.Option1(i); }, 2,
          [](App& a, int i) {
              return a.form43.Label2.peek().caption.find(i == 0 ? "不作时间限制" : "有时间限制") != std::string::npos;
-         }},
+         },
+         "Command4"},
         {"exam choice window", &T::OpenChoiceWindow, WindowOf<&App::form20>,
          [](App& a, int i) -> ui::OptionButton& { return a.form20.Option1(i); }, 4,
-         [](App& a, int i) { return a.form1.Text5(1).peek().text == Letter(i); }},
+         [](App& a, int i) { return a.form1.Text5(1).peek().text == Letter(i); }, "Label3(1)"},
         {"unit test", &T::OpenUnitTest, WindowOf<&App::form4>,
          [](App& a, int i) -> ui::OptionButton& { return a.form4.Optbutton(i); }, 4,
-         [](App& a, int i) { return a.m.Table.GivenAnswer(1) == Letter(i); }},
+         [](App& a, int i) { return a.m.Table.GivenAnswer(1) == Letter(i); }, "cmd(0)"},
         {"drill", &T::OpenDrill, WindowOf<&App::form6>,
          [](App& a, int i) -> ui::OptionButton& { return a.form6.Optbutton(i); }, 4,
-         [](App& a, int) { return !a.form6.Text1.peek().text.empty(); }},
+         [](App& a, int) { return !a.form6.Text1.peek().text.empty(); }, "Command2"},
     };
 }
 
-class OptionArrowTest : public KeyboardTest, public ::testing::WithParamInterface<ArrowRow> {};
+class OptionGroupTest : public KeyboardTest {
+protected:
+    desktop::WindowView* OpenGroup(const GroupRow& row)
+    {
+        (this->*row.open)();
+        if (HasFatalFailure())
+            return nullptr;
+        return Activate(row.window(app));
+    }
+    static std::string OptionName(const GroupRow& row, App& app, int index)
+    {
+        return row.option(app, index).name() + "(" + std::to_string(index) + ")";
+    }
+    QWidget* OptionWidget(desktop::WindowView& view, const GroupRow& row, int index)
+    {
+        return view.findChild<QWidget*>(QString::fromStdString(OptionName(row, app, index)));
+    }
+};
+
+class OptionArrowTest : public OptionGroupTest, public ::testing::WithParamInterface<GroupRow> {};
 
 // As on Windows: the option an arrow moves to is selected and its click
 // runs; the arrows go round the group and never leave it.
 TEST_P(OptionArrowTest, an_arrow_selects_the_option_it_moves_to_and_raises_its_click)
 {
-    const ArrowRow& row = GetParam();
-    (this->*row.open)();
-    ASSERT_FALSE(HasFatalFailure());
-    desktop::WindowView* view = Activate(row.window(app));
+    const GroupRow& row = GetParam();
+    desktop::WindowView* view = OpenGroup(row);
     ASSERT_NE(view, nullptr);
-    const std::string name = row.option(app, 0).name();
-    auto* first = view->findChild<QWidget*>(QString::fromStdString(name + "(0)"));
+    QWidget* first = OptionWidget(*view, row, 0);
     ASSERT_NE(first, nullptr);
     first->setFocus(Qt::TabFocusReason);
 
@@ -481,14 +508,113 @@ TEST_P(OptionArrowTest, an_arrow_selects_the_option_it_moves_to_and_raises_its_c
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);
         Key(step.key);
-        EXPECT_EQ(FocusName().toStdString(), name + "(" + std::to_string(step.lands_on) + ")");
+        EXPECT_EQ(FocusName().toStdString(), OptionName(row, app, step.lands_on));
         for (int i = 0; i < row.count; ++i)
             EXPECT_EQ(row.option(app, i).peek().value, i == step.lands_on ? 1 : 0) << "option " << i;
         EXPECT_TRUE(row.clicked(app, step.lands_on));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Groups, OptionArrowTest, ::testing::ValuesIn(ArrowRows()));
+INSTANTIATE_TEST_SUITE_P(Groups, OptionArrowTest, ::testing::ValuesIn(OptionGroups()));
+
+// How the selection came about before the learner presses Tab.
+enum class Selected { ByArrows, ByClick, ByTheModel };
+
+void PrintTo(Selected way, std::ostream* out)
+{
+    *out << (way == Selected::ByArrows ? "by arrows" : way == Selected::ByClick ? "by a click" : "by the model");
+}
+
+class OptionTabStopTest : public OptionGroupTest,
+                          public ::testing::WithParamInterface<std::tuple<GroupRow, Selected>> {};
+
+// As on Windows, the group is one Tab stop that follows its selection: one
+// Tab leaves the group from any of its options, and Shift+Tab comes back to
+// the selected one, however it came to be selected.
+TEST_P(OptionTabStopTest, tab_leaves_the_group_in_one_press_and_shift_tab_returns_to_the_selected_option)
+{
+    const auto& [row, way] = GetParam();
+    desktop::WindowView* view = OpenGroup(row);
+    ASSERT_NE(view, nullptr);
+    // The second option: Tab from it must pass by those after it.
+    int selected = 1;
+    QWidget* first = OptionWidget(*view, row, 0);
+    QWidget* second = OptionWidget(*view, row, selected);
+    ASSERT_TRUE(first && second);
+    switch (way) {
+    case Selected::ByArrows:
+        first->setFocus(Qt::TabFocusReason);
+        Key(Qt::Key_Down);
+        Key(Qt::Key_Down);  // the mode choice goes round, back to its first
+        selected = 2 % row.count;
+        break;
+    case Selected::ByClick:
+        QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(8, second->height() / 2));
+        QApplication::processEvents();
+        break;
+    case Selected::ByTheModel:
+        app.runtime().Run([&] { row.option(app, selected).set_value(true, ui::Notify::No); });
+        // The focus on an option that is not selected, as the window's code
+        // may leave it.
+        first->setFocus(Qt::OtherFocusReason);
+        break;
+    }
+    ASSERT_EQ(row.option(app, selected).peek().value, 1);
+    ASSERT_TRUE(FocusName().startsWith(QString::fromStdString(row.option(app, 0).name() + "(")));
+
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(FocusName().toStdString(), row.after);
+    Key(Qt::Key_Backtab);
+    EXPECT_EQ(FocusName().toStdString(), OptionName(row, app, selected));
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(FocusName().toStdString(), row.after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Groups, OptionTabStopTest,
+                         ::testing::Combine(::testing::ValuesIn(OptionGroups()),
+                                            ::testing::Values(Selected::ByArrows, Selected::ByClick,
+                                                              Selected::ByTheModel)));
+
+class OptionClickTest : public OptionGroupTest, public ::testing::WithParamInterface<GroupRow> {};
+
+// On Windows a click anywhere in an option button's rectangle presses it:
+// beside a short caption as much as on its circle.
+TEST_P(OptionClickTest, a_click_right_of_the_caption_selects_the_option_and_raises_its_click)
+{
+    const GroupRow& row = GetParam();
+    desktop::WindowView* view = OpenGroup(row);
+    ASSERT_NE(view, nullptr);
+    auto* option = qobject_cast<QAbstractButton*>(OptionWidget(*view, row, 1));
+    ASSERT_NE(option, nullptr);
+    const QPoint near_right_edge(option->width() - 3, option->height() / 2);
+    ASSERT_GT(near_right_edge.x(), 30 + option->fontMetrics().horizontalAdvance(option->text()))
+        << "the point is not beside the caption";
+    ASSERT_FALSE(row.clicked(app, 1));
+    QTest::mouseClick(option, Qt::LeftButton, {}, near_right_edge);
+    QApplication::processEvents();
+    EXPECT_EQ(row.option(app, 1).peek().value, 1);
+    EXPECT_TRUE(option->isChecked());
+    EXPECT_TRUE(row.clicked(app, 1));
+    EXPECT_EQ(FocusName().toStdString(), OptionName(row, app, 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Groups, OptionClickTest, ::testing::ValuesIn(OptionGroups()));
+
+// The rules' check box is narrower than its caption, which the artwork
+// draws beside it; a click in the corner of its rectangle, off the box it
+// shows, still ticks it.
+TEST_F(KeyboardTest, a_click_anywhere_in_a_narrow_check_box_ticks_it)
+{
+    OpenRules();
+    ASSERT_NE(Activate(app.form14), nullptr);
+    auto* check = renderer.ViewOf(app.form14)->findChild<QAbstractButton*>(QStringLiteral("Check1"));
+    ASSERT_NE(check, nullptr);
+    ASSERT_EQ(app.form14.Check1.peek().value, 0);
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(check->width() - 1, check->height() - 1));
+    QApplication::processEvents();
+    EXPECT_EQ(app.form14.Check1.peek().value, 1);
+    EXPECT_TRUE(check->isChecked());
+}
 
 // --- Enter: the window's forward button --------------------------------------
 

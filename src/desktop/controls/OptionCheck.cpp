@@ -5,6 +5,7 @@
 #include <QRadioButton>
 
 #include <functional>
+#include <vector>
 
 #include "desktop/controls/ControlSupport.h"
 #include "ui/Controls.h"
@@ -13,13 +14,27 @@
 namespace boxi::desktop::controls {
 namespace {
 
+// An option button or check box pressed by a click anywhere in its
+// rectangle, as on Windows, not only on its circle or box and caption: a
+// learner clicking the row beside a short answer must not lose the answer,
+// and a check box narrower than its caption (the caption drawn in the
+// artwork beside it) still takes clicks over all of its rectangle.
+template <typename Base>
+class WholeRectButton : public FocusMarked<Base> {
+public:
+    using FocusMarked<Base>::FocusMarked;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+};
+
 // An option button whose arrow keys select, as on Windows: the option they
 // move to, in tab order and going round its group (the options of one
 // container), takes the focus and is clicked. Hidden and disabled options
 // are passed by.
-class ModelOption : public FocusMarked<QRadioButton> {
+class ModelOption : public WholeRectButton<QRadioButton> {
 public:
-    using FocusMarked::FocusMarked;
+    using WholeRectButton::WholeRectButton;
     std::function<void()> press;
 
 protected:
@@ -29,7 +44,7 @@ protected:
         const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
         const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
         if ((!forward && !back) || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
-            FocusMarked::keyPressEvent(event);
+            WholeRectButton::keyPressEvent(event);
             return;
         }
         ModelOption* next = Neighbour(forward);
@@ -38,6 +53,25 @@ protected:
         next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         if (next->press)
             next->press();
+    }
+
+    // Tab from an option that is not its group's Tab stop (the window's code
+    // gave it the focus) leaves the group in one press too: the stop is set
+    // aside for the move.
+    bool focusNextPrevChild(bool next) override
+    {
+        std::vector<ModelOption*> set_aside;
+        for (QObject* sibling : parentWidget()->children()) {
+            auto* option = dynamic_cast<ModelOption*>(sibling);
+            if (option && option != this && (option->focusPolicy() & Qt::TabFocus)) {
+                option->setFocusPolicy(Qt::ClickFocus);
+                set_aside.push_back(option);
+            }
+        }
+        const bool moved = WholeRectButton::focusNextPrevChild(next);
+        for (ModelOption* option : set_aside)
+            option->setFocusPolicy(Qt::StrongFocus);
+        return moved;
     }
 
 private:
@@ -77,7 +111,7 @@ QWidget* CreateCheck(ui::Control& control, QWidget* parent, const ControlHost& h
 {
     auto& runtime = host.runtime;
     auto& check = static_cast<ui::CheckBox&>(control);
-    auto* widget = new FocusMarked<QCheckBox>(parent);
+    auto* widget = new WholeRectButton<QCheckBox>(parent);
     QObject::connect(widget, &QCheckBox::clicked, host.window, [sync = host.sync, &runtime, &check] {
         runtime.Click(check);
         sync();
