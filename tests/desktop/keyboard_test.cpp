@@ -416,6 +416,70 @@ INSTANTIATE_TEST_SUITE_P(Labels, LabelButtonTest,
                          ::testing::Combine(::testing::ValuesIn(LabelRows()),
                                             ::testing::Values(Qt::Key_Return, Qt::Key_Space)));
 
+// --- Plain and coloured buttons ----------------------------------------------
+
+struct ButtonRow {
+    const char* name;
+    Opener open;
+    WindowGetter window;
+    const char* button;
+    bool dotted;  // a plain button: the dotted ring inside its frame
+};
+
+void PrintTo(const ButtonRow& row, std::ostream* out) { *out << row.name; }
+
+class ButtonFocusTest : public KeyboardTest, public ::testing::WithParamInterface<ButtonRow> {};
+
+// A plain button marks its focus with a ring of alternate pixels three
+// pixels inside its edge, as Windows draws, clear of its caption; a coloured
+// button keeps its own mark at its border and gets no ring.
+TEST_P(ButtonFocusTest, a_plain_button_marks_its_focus_with_a_dotted_ring_and_a_coloured_one_with_its_own)
+{
+    const ButtonRow& row = GetParam();
+    (this->*row.open)();
+    ASSERT_FALSE(HasFatalFailure());
+    desktop::WindowView* view = Activate(row.window(app));
+    ASSERT_NE(view, nullptr);
+    auto* button = view->findChild<QWidget*>(QString::fromUtf8(row.button));
+    ASSERT_NE(button, nullptr);
+    const auto [without, with] = PicturesOfFocus(button);
+    ASSERT_TRUE(button->hasFocus());
+    ASSERT_EQ(with.size(), without.size());
+    EXPECT_NE(with, without) << "no focus mark at all";
+
+    const int w = with.width();
+    const int h = with.height();
+    int ring = 0;
+    int alternations = 0;
+    for (int x = 3; x < w - 3; ++x) {
+        ring += with.pixel(x, 3) != without.pixel(x, 3);
+        alternations += x + 1 < w - 3 && with.pixel(x, 3) != with.pixel(x + 1, 3);
+    }
+    int inside = 0;
+    for (int y = 5; y < h - 5; ++y) {
+        for (int x = 5; x < w - 5; ++x)
+            inside += with.pixel(x, y) != without.pixel(x, y);
+    }
+    if (row.dotted) {
+        EXPECT_GT(ring, (w - 6) / 3) << "no ring along the inside of the frame";
+        EXPECT_GT(alternations, (w - 6) / 2) << "the ring is not dotted";
+        EXPECT_EQ(inside, 0) << "the mark runs into the caption";
+    } else {
+        EXPECT_EQ(ring, 0) << "a dotted ring over the coloured button";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, ButtonFocusTest,
+                         ::testing::Values(ButtonRow{"mode choice 确定", &KeyboardTest::OpenModeChoice,
+                                                     WindowOf<&App::form43>, "Command4", true},
+                                           ButtonRow{"case chooser 返回, 26 high", &KeyboardTest::OpenCaseChooser,
+                                                     WindowOf<&App::form10>, "Command1", true},
+                                           ButtonRow{"drill hint 关闭, a small button", &KeyboardTest::OpenDrillHint,
+                                                     WindowOf<&App::form38>, "Command1", true},
+                                           ButtonRow{"Access practice 试题分析, coloured",
+                                                     &KeyboardTest::OpenAccessPractice, WindowOf<&App::form36>,
+                                                     "Command4", false}));
+
 // --- Arrow keys in option groups ---------------------------------------------
 
 struct ArrowRow {

@@ -203,13 +203,8 @@ TEST_F(PlacementDesktopTest, the_focus_mark_of_a_small_picture_button_keeps_clea
     QWidget* next = Widget<QWidget>(app.form20, "Image2(1)");
     ASSERT_NE(next, nullptr);
     renderer.ViewOf(app.form20)->activateWindow();
-    next->clearFocus();
-    QApplication::processEvents();
-    const QImage without = next->grab().toImage();
-    next->setFocus(Qt::TabFocusReason);
-    QApplication::processEvents();
+    const auto [without, with] = PicturesOfFocus(next);
     ASSERT_TRUE(next->hasFocus());
-    const QImage with = next->grab().toImage();
     EXPECT_NE(with, without);
     int inside_changed = 0;
     for (int y = 2; y < with.height() - 2; ++y) {
