@@ -72,6 +72,16 @@ void AnswerSoon(const QDir& dir, const char* name)
     });
 }
 
+// Activates the window and puts the focus on its control, as Tab would.
+void FocusOn(boxi::desktop::DesktopProgram& program, boxi::ui::Window& window, const char* control)
+{
+    if (auto* view = program.renderer().ViewOf(window)) {
+        view->activateWindow();
+        if (auto* widget = view->findChild<QWidget*>(QString::fromUtf8(control)))
+            widget->setFocus(Qt::TabFocusReason);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -98,11 +108,7 @@ int main(int argc, char** argv)
     rt.Click(app.form9.Command1);  // the answer folder is missing here
     Shot(dir, "notice-over-steps");
     CloseNotices();
-    if (auto* view = program.renderer().ViewOf(app.form9)) {
-        view->activateWindow();
-        if (auto* answer = view->findChild<QWidget*>(QStringLiteral("Command1")))
-            answer->setFocus(Qt::TabFocusReason);
-    }
+    FocusOn(program, app.form9, "Command1");
     Shot(dir, "steps-focus-on-answer-button");
     rt.Click(app.form7.Command7);  // Excel, whatever is installed
     Shot(dir, "notice-program");
@@ -215,12 +221,12 @@ int main(int argc, char** argv)
     rt.Click(app.form17.Command1);
     rt.Click(app.form16.Command1);
     Shot(dir, "exam-choice-under-toolbar");
-    if (auto* view = program.renderer().ViewOf(app.form20)) {
-        view->activateWindow();
-        if (auto* next = view->findChild<QWidget*>(QStringLiteral("Image2(1)")))
-            next->setFocus(Qt::TabFocusReason);
-    }
+    FocusOn(program, app.form20, "Image2(1)");
     Shot(dir, "exam-choice-focus-on-next");
+    FocusOn(program, app.form20, "Label3(7)");
+    Shot(dir, "exam-choice-focus-on-sheet-number");
+    FocusOn(program, app.form42, "Label8");
+    Shot(dir, "exam-toolbar-focus-on-hand-in");
     rt.Click(app.form42.Label8);
     Shot(dir, "exam-progress");
     return 0;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QImage>
 #include <QString>
 
 #include <cstdint>
@@ -38,6 +39,23 @@ protected:
         QApplication::processEvents();
         desktop::WindowView* view = renderer.ViewOf(window);
         return view ? view->findChild<W*>(QString::fromUtf8(name)) : nullptr;
+    }
+
+    // A widget's picture without the focus, then with it as Tab gives it.
+    struct FocusPictures {
+        QImage without;
+        QImage with;
+    };
+    FocusPictures PicturesOfFocus(QWidget* widget)
+    {
+        widget->clearFocus();
+        QApplication::processEvents();
+        FocusPictures pictures;
+        pictures.without = widget->grab().toImage();
+        widget->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        pictures.with = widget->grab().toImage();
+        return pictures;
     }
 
     void OpenChapterStudy()

@@ -417,13 +417,8 @@ TEST_F(DesktopTest, focus_marks_show_on_the_portal_picture_and_on_coloured_butto
         ASSERT_NE(widget, nullptr);
         ASSERT_TRUE(widget->isVisible());
         renderer.ViewOf(row.window)->activateWindow();
-        widget->clearFocus();
-        QApplication::processEvents();
-        const QImage without = widget->grab().toImage();
-        widget->setFocus(Qt::TabFocusReason);
-        QApplication::processEvents();
+        const auto [without, with] = PicturesOfFocus(widget);
         ASSERT_TRUE(widget->hasFocus());
-        const QImage with = widget->grab().toImage();
         // The mark changes the button's edge, not a pixel or two of it.
         int changed = 0;
         for (int x = 0; x < with.width(); ++x)

@@ -6,7 +6,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
@@ -425,6 +427,70 @@ INSTANTIATE_TEST_SUITE_P(Labels, LabelButtonTest,
                          ::testing::Combine(::testing::ValuesIn(LabelRows()),
                                             ::testing::Values(Qt::Key_Return, Qt::Key_Space)));
 
+// --- Plain and coloured buttons ----------------------------------------------
+
+struct ButtonRow {
+    const char* name;
+    Opener open;
+    WindowGetter window;
+    const char* button;
+    bool dotted;  // a plain button: the dotted ring inside its frame
+};
+
+void PrintTo(const ButtonRow& row, std::ostream* out) { *out << row.name; }
+
+class ButtonFocusTest : public KeyboardTest, public ::testing::WithParamInterface<ButtonRow> {};
+
+// A plain button marks its focus with a ring of alternate pixels three
+// pixels inside its edge, as Windows draws, clear of its caption; a coloured
+// button keeps its own mark at its border and gets no ring.
+TEST_P(ButtonFocusTest, a_plain_button_marks_its_focus_with_a_dotted_ring_and_a_coloured_one_with_its_own)
+{
+    const ButtonRow& row = GetParam();
+    (this->*row.open)();
+    ASSERT_FALSE(HasFatalFailure());
+    desktop::WindowView* view = Activate(row.window(app));
+    ASSERT_NE(view, nullptr);
+    auto* button = view->findChild<QWidget*>(QString::fromUtf8(row.button));
+    ASSERT_NE(button, nullptr);
+    const auto [without, with] = PicturesOfFocus(button);
+    ASSERT_TRUE(button->hasFocus());
+    ASSERT_EQ(with.size(), without.size());
+    EXPECT_NE(with, without) << "no focus mark at all";
+
+    const int w = with.width();
+    const int h = with.height();
+    int ring = 0;
+    int alternations = 0;
+    for (int x = 3; x < w - 3; ++x) {
+        ring += with.pixel(x, 3) != without.pixel(x, 3);
+        alternations += x + 1 < w - 3 && with.pixel(x, 3) != with.pixel(x + 1, 3);
+    }
+    int inside = 0;
+    for (int y = 5; y < h - 5; ++y) {
+        for (int x = 5; x < w - 5; ++x)
+            inside += with.pixel(x, y) != without.pixel(x, y);
+    }
+    if (row.dotted) {
+        EXPECT_GT(ring, (w - 6) / 3) << "no ring along the inside of the frame";
+        EXPECT_GT(alternations, (w - 6) / 2) << "the ring is not dotted";
+        EXPECT_EQ(inside, 0) << "the mark runs into the caption";
+    } else {
+        EXPECT_EQ(ring, 0) << "a dotted ring over the coloured button";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, ButtonFocusTest,
+                         ::testing::Values(ButtonRow{"mode choice 确定", &KeyboardTest::OpenModeChoice,
+                                                     WindowOf<&App::form43>, "Command4", true},
+                                           ButtonRow{"case chooser 返回, 26 high", &KeyboardTest::OpenCaseChooser,
+                                                     WindowOf<&App::form10>, "Command1", true},
+                                           ButtonRow{"drill hint 关闭, a small button", &KeyboardTest::OpenDrillHint,
+                                                     WindowOf<&App::form38>, "Command1", true},
+                                           ButtonRow{"Access practice 试题分析, coloured",
+                                                     &KeyboardTest::OpenAccessPractice, WindowOf<&App::form36>,
+                                                     "Command4", false}));
+
 // --- Option groups: arrows, one Tab stop, a click anywhere in an option ------
 
 struct GroupRow {
@@ -828,6 +894,99 @@ TEST_F(KeyboardTest, the_evaluation_sheet_opens_on_its_first_button_not_in_the_v
     OpenEvaluationSheet();
     ASSERT_NE(Activate(app.form3), nullptr);
     EXPECT_EQ(FocusName().toStdString(), "cmd(0)");
+}
+
+// --- Locked text boxes ------------------------------------------------------
+
+struct LockedRow {
+    const char* name;
+    Opener open;
+    WindowGetter window;
+};
+
+void PrintTo(const LockedRow& row, std::ostream* out) { *out << row.name; }
+
+// A caret that stays on, to be seen in a picture.
+class SteadyCaretTest : public KeyboardTest {
+protected:
+    SteadyCaretTest() { QApplication::setCursorFlashTime(0); }
+    ~SteadyCaretTest() override { QApplication::setCursorFlashTime(flash_time_); }
+
+private:
+    int flash_time_ = QApplication::cursorFlashTime();
+};
+
+class LockedBoxTest : public SteadyCaretTest, public ::testing::WithParamInterface<LockedRow> {};
+
+// These windows open with the focus in their locked text box: the caret
+// shows there, as on Windows, so the learner sees where the focus is; the
+// keys move it and type nothing.
+TEST_P(LockedBoxTest, a_locked_box_with_the_focus_shows_its_caret_and_takes_no_typing)
+{
+    const LockedRow& row = GetParam();
+    (this->*row.open)();
+    ASSERT_FALSE(HasFatalFailure());
+    ASSERT_NE(Activate(row.window(app)), nullptr);
+    ASSERT_EQ(FocusName().toStdString(), "Text1");
+    auto* box = Widget<QPlainTextEdit>(row.window(app), "Text1");
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(box->isReadOnly());
+    const QString text = box->toPlainText();
+    const QImage with = box->viewport()->grab().toImage();
+    box->clearFocus();
+    QApplication::processEvents();
+    EXPECT_NE(box->viewport()->grab().toImage(), with) << "no caret";
+
+    box->setFocus(Qt::TabFocusReason);
+    for (Qt::Key key : {Qt::Key_X, Qt::Key_Return, Qt::Key_Delete, Qt::Key_Backspace})
+        Key(key);
+    EXPECT_EQ(box->toPlainText(), text);
+    QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(box->textCursor().position(), box->document()->characterCount() - 1);
+    QTest::keyClick(box, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(box->textCursor().position(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, LockedBoxTest,
+                         ::testing::Values(LockedRow{"task window", &KeyboardTest::StartExam, WindowOf<&App::form16>},
+                                           LockedRow{"exam choice window", &KeyboardTest::OpenChoiceWindow,
+                                                     WindowOf<&App::form20>},
+                                           LockedRow{"result review", &KeyboardTest::OpenReview, WindowOf<&App::form1>},
+                                           LockedRow{"case steps", &KeyboardTest::OpenCaseSteps,
+                                                     WindowOf<&App::form31>}));
+
+// No locked entry of one line is in the design; one that is locked shows its
+// caret in the same way, moved by Home and End, and takes no typing.
+TEST_F(SteadyCaretTest, a_locked_entry_shows_its_caret_and_takes_no_typing)
+{
+    OpenLogin();
+    app.runtime().Run([&] {
+        app.form12.Text1.set_text("2017");
+        app.form12.Text1.set_locked(true);
+    });
+    ASSERT_NE(Activate(app.form12), nullptr);
+    auto* entry = Widget<QLineEdit>(app.form12, "Text1");
+    ASSERT_NE(entry, nullptr);
+    ASSERT_TRUE(entry->isReadOnly());
+    // Inside the frame, whose colour follows the focus.
+    auto inside = [entry] {
+        QApplication::processEvents();
+        return entry->grab(entry->rect().adjusted(3, 3, -3, -3)).toImage();
+    };
+    entry->clearFocus();
+    const QImage without = inside();
+    entry->setFocus(Qt::OtherFocusReason);
+    Key(Qt::Key_Home);
+    const QImage at_start = inside();
+    Key(Qt::Key_End);
+    const QImage at_end = inside();
+    EXPECT_NE(at_start, without) << "no caret";
+    EXPECT_NE(at_end, without) << "no caret";
+    EXPECT_NE(at_start, at_end) << "the caret does not move";
+    Key(Qt::Key_5);
+    Key(Qt::Key_Backspace);
+    EXPECT_EQ(entry->text().toStdString(), "2017");
+    EXPECT_EQ(app.form12.Text1.peek().text, "2017");
 }
 
 // --- The exam toolbar from the keyboard --------------------------------------

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <string>
 
@@ -51,6 +53,19 @@ protected:
         rt.Type(app.form10.Combo1, "第10套");
         rt.Click(app.form10.Command2);
         rt.Click(app.form16.Command1);
+    }
+
+    // Out of the drill to the case chooser, into the Access practice and
+    // its notes.
+    void LeaveDrillForPracticeNotes()
+    {
+        auto& rt = app.runtime();
+        rt.Click(app.form6.Command5);
+        rt.Click(app.form2.Command3);
+        rt.Click(app.form60.Command4);
+        rt.Click(app.form10.Command3);
+        rt.Click(app.access_set_chooser.Command1);
+        rt.Choose(app.form36.KSGY);
     }
 
     // From the ticked rules page to the task window under the toolbar.
@@ -203,13 +218,8 @@ TEST_F(PlacementDesktopTest, the_focus_mark_of_a_small_picture_button_keeps_clea
     QWidget* next = Widget<QWidget>(app.form20, "Image2(1)");
     ASSERT_NE(next, nullptr);
     renderer.ViewOf(app.form20)->activateWindow();
-    next->clearFocus();
-    QApplication::processEvents();
-    const QImage without = next->grab().toImage();
-    next->setFocus(Qt::TabFocusReason);
-    QApplication::processEvents();
+    const auto [without, with] = PicturesOfFocus(next);
     ASSERT_TRUE(next->hasFocus());
-    const QImage with = next->grab().toImage();
     EXPECT_NE(with, without);
     int inside_changed = 0;
     for (int y = 2; y < with.height() - 2; ++y) {
@@ -245,12 +255,7 @@ TEST_F(PlacementDesktopTest, a_wrapped_label_draws_its_text_with_every_blank)
     };
     EXPECT_NE(painted("汉字的(  )。"), painted("汉字的( )。"));
 
-    rt.Click(app.form6.Command5);
-    rt.Click(app.form2.Command3);
-    rt.Click(app.form60.Command4);
-    rt.Click(app.form10.Command3);
-    rt.Click(app.access_set_chooser.Command1);
-    rt.Choose(app.form36.KSGY);
+    LeaveDrillForPracticeNotes();
     auto* notes = Widget<QLabel>(app.form27, "Label1");
     ASSERT_NE(notes, nullptr);
     const QStringList lines = desktop::controls::DrawnLines(notes);
@@ -258,6 +263,108 @@ TEST_F(PlacementDesktopTest, a_wrapped_label_draws_its_text_with_every_blank)
     EXPECT_EQ(lines.join(QString()), desktop::controls::ToWidget(app.form27.Label1.peek().caption))
         << lines.join(QStringLiteral("|")).toStdString();
     EXPECT_LE(notes->heightForWidth(notes->width()), notes->height());
+}
+
+}  // namespace
+}  // namespace boxi::testing
+
+namespace boxi::testing {
+namespace {
+
+// The rows of a label's picture that hold ink, as runs: a line of text whose
+// glyphs touch the next one's makes one run of the two.
+struct Ink {
+    int runs = 0;
+    int first_row = -1;
+    int first_column = -1;
+};
+
+Ink InkOf(const QImage& image)
+{
+    const QColor back = image.pixelColor(image.width() - 1, image.height() - 1);
+    auto inky = [&](int x, int y) {
+        const QColor c = image.pixelColor(x, y);
+        return std::max({std::abs(c.red() - back.red()), std::abs(c.green() - back.green()),
+                         std::abs(c.blue() - back.blue())}) > 64;
+    };
+    Ink ink;
+    bool in_run = false;
+    for (int y = 0; y < image.height(); ++y) {
+        bool row = false;
+        for (int x = 0; x < image.width(); ++x) {
+            if (!inky(x, y))
+                continue;
+            row = true;
+            if (ink.first_column < 0 || x < ink.first_column)
+                ink.first_column = x;
+        }
+        if (row && ink.first_row < 0)
+            ink.first_row = y;
+        ink.runs += row && !in_run;
+        in_run = row;
+    }
+    return ink;
+}
+
+// A word-wrapped label spaces its lines as wide as its height lets them be:
+// normal where there is room, closer where the design is tight, never closer
+// than seven tenths; every line is drawn whole inside the label, and lines
+// with room between them do not touch.
+TEST_F(PlacementDesktopTest, a_wrapped_label_spaces_its_lines_as_wide_as_its_height_lets_them)
+{
+    auto& rt = app.runtime();
+    OpenChapterStudy();
+    rt.Click(app.form2.Command2);
+    rt.Click(app.drill_chooser.Command1);
+    auto whole = [](QLabel* label, const std::string& caption) {
+        const auto drawn = desktop::controls::DrawnTextOf(label);
+        EXPECT_EQ(drawn.lines.join(QString()), desktop::controls::ToWidget(caption));
+        EXPECT_GE(drawn.spacing, 0.7);
+        EXPECT_LE(drawn.bottom, label->contentsRect().bottom() + 1) << "the last line is cut";
+        return drawn;
+    };
+    {
+        SCOPED_TRACE("a drill stem of two lines, with room: normal spacing, apart");
+        auto* stem = Widget<QLabel>(app.form6, "StemDisplay");
+        ASSERT_NE(stem, nullptr);
+        const std::string caption = app.form6.StemDisplay.peek().caption;
+        const auto drawn = whole(stem, caption);
+        ASSERT_EQ(drawn.lines.size(), 2) << caption;
+        EXPECT_EQ(drawn.spacing, 1.0);
+        EXPECT_EQ(InkOf(stem->grab().toImage()).runs, 2);
+    }
+    rt.Click(app.form6.cmd(0));  // "上一题" on the first question: the hint
+    auto* hint = Widget<QLabel>(app.form38, "Label1");
+    ASSERT_NE(hint, nullptr);
+    {
+        SCOPED_TRACE("the drill hint: as wide as its three lines fit, apart, clear of the window's edges");
+        const auto drawn = whole(hint, app.form38.Label1.peek().caption);
+        ASSERT_EQ(drawn.lines.size(), 3);
+        EXPECT_GT(drawn.spacing, 0.8);
+        EXPECT_NEAR(drawn.bottom, hint->contentsRect().bottom() + 1, 1.0) << "closer than the height asks";
+        const Ink ink = InkOf(hint->grab().toImage());
+        EXPECT_EQ(ink.runs, 3) << "the lines touch";
+        EXPECT_GE(ink.first_column, 3);
+        EXPECT_GE(ink.first_row, 3);
+    }
+    {
+        SCOPED_TRACE("more text than the hint holds: the closest spacing, no closer");
+        const std::string caption = app.form38.Label1.peek().caption;
+        rt.Run([&] { app.form38.Label1.set_caption(caption + caption + caption); });
+        QApplication::processEvents();
+        EXPECT_EQ(desktop::controls::DrawnTextOf(hint).spacing, 0.7);
+        rt.Run([&] { app.form38.Label1.set_caption(caption); });
+    }
+    rt.Click(app.form38.Command1);
+    LeaveDrillForPracticeNotes();
+    {
+        SCOPED_TRACE("the practice notes, tight in their design: closer, every line whole");
+        auto* notes = Widget<QLabel>(app.form27, "Label1");
+        ASSERT_NE(notes, nullptr);
+        const auto drawn = whole(notes, app.form27.Label1.peek().caption);
+        EXPECT_LT(drawn.spacing, 1.0);
+        EXPECT_NEAR(drawn.bottom, notes->contentsRect().bottom() + 1, 1.0) << "closer than the height asks";
+    }
 }
 
 }  // namespace

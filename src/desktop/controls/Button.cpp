@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 
 #include "desktop/controls/ControlSupport.h"
@@ -18,6 +19,17 @@ public:
     using FocusMarked::FocusMarked;
 
 protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPushButton::paintEvent(event);
+        // The style marks a plain button's focus with a thin outline only;
+        // a dotted ring inside the frame, as Windows draws, shows which
+        // button Enter presses. A coloured button draws its own mark.
+        if (hasFocus() && styleSheet().isEmpty()) {
+            QPainter painter(this);
+            PaintDottedRing(painter, rect().adjusted(3, 3, -3, -3), palette().color(QPalette::ButtonText));
+        }
+    }
     void keyPressEvent(QKeyEvent* event) override
     {
         if (IsEnter(event) && event->modifiers() == Qt::NoModifier) {

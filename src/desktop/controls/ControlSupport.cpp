@@ -173,4 +173,17 @@ void PaintFocusMark(QPainter& painter, const QRect& rect, const QPalette& palett
     painter.restore();
 }
 
+void PaintDottedRing(QPainter& painter, const QRect& rect, const QColor& color)
+{
+    if (rect.width() < 3 || rect.height() < 3)
+        return;
+    // A checkerboard brush laid on one-pixel strips gives every other
+    // pixel, the pattern of the Windows focus rectangle.
+    const QBrush dots(color, Qt::Dense4Pattern);
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), dots);
+    painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), dots);
+    painter.fillRect(QRect(rect.left(), rect.top() + 1, 1, rect.height() - 2), dots);
+    painter.fillRect(QRect(rect.right(), rect.top() + 1, 1, rect.height() - 2), dots);
+}
+
 }  // namespace boxi::desktop::controls

@@ -118,6 +118,10 @@ protected:
 // ones that leave its caption room.
 void PaintFocusMark(QPainter& painter, const QRect& rect, const QPalette& palette);
 
+// A ring of alternate pixels along the inside of `rect`, the focus mark of a
+// plain button; nothing when `rect` is too small to hold one.
+void PaintDottedRing(QPainter& painter, const QRect& rect, const QColor& color);
+
 // A button, option or check box that marks its focus however the focus came
 // to it, as the pictures and coloured buttons do: the style would otherwise
 // mark it only once the keyboard has moved the focus, so a window opening

@@ -1,9 +1,11 @@
 #include "desktop/controls/Label.h"
 
 #include <QLabel>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 
 #include "desktop/controls/ControlSupport.h"
@@ -14,9 +16,14 @@ namespace boxi::desktop::controls {
 namespace {
 
 // A message of several lines is read from the top as a Windows label draws
-// it, at the close line spacing of the Song faces: the stand-in font spaces
-// its lines wider than the design allows.
-constexpr qreal kWrappedLineSpacing = 0.7;
+// it. The stand-in font spaces its lines wider than the design's Song faces,
+// so a label whose text would not fit its height at normal spacing draws its
+// lines closer, never closer than this.
+constexpr qreal kClosestLineSpacing = 0.7;
+
+// Where a word-wrapped label sits on its container's left or top edge, its
+// text keeps this far from that edge.
+constexpr int kEdgeInset = 3;
 
 class ClickLabel : public Pressable<QLabel> {
 public:
@@ -26,8 +33,17 @@ public:
     // text, every blank kept (the fill-in marks "(  )" of the drill stems).
     bool wrapped = false;
 
-    // Lays the text out in `width` and returns the height of its lines.
-    qreal LayOut(QTextLayout& layout, qreal width) const
+    static qreal Height(const QTextLine& line) { return line.ascent() + line.descent() + line.leading(); }
+
+    struct Spaced {
+        qreal spacing = 1;
+        qreal bottom = 0;  // of the last line's glyphs
+    };
+
+    // Lays the text out in `width`, its lines spaced as wide as `height`
+    // lets them be. Every line but the last advances by its height times the
+    // spacing; the last needs room down to the foot of its glyphs.
+    Spaced LayOut(QTextLayout& layout, qreal width, qreal height) const
     {
         QString text = this->text();
         text.replace(QChar('\n'), QChar::LineSeparator);
@@ -36,15 +52,39 @@ public:
         QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         layout.setTextOption(option);
-        qreal y = 0;
         layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
             line.setLineWidth(width);
-            line.setPosition(QPointF(0, y));
-            y += std::ceil(line.ascent() + line.descent() + line.leading()) * kWrappedLineSpacing;
-        }
         layout.endLayout();
-        return y;
+        const int count = layout.lineCount();
+        if (count == 0)
+            return {};
+        qreal advances = 0;
+        for (int i = 0; i + 1 < count; ++i)
+            advances += Height(layout.lineAt(i));
+        const QTextLine last = layout.lineAt(count - 1);
+        const QString last_text = text.mid(last.textStart(), last.textLength()).remove(QChar::LineSeparator);
+        const QRectF ink = QFontMetricsF(font()).tightBoundingRect(last_text);
+        const qreal last_need = ink.isEmpty() ? 0 : last.ascent() + std::max<qreal>(ink.bottom(), 0);
+        Spaced spaced;
+        if (advances > 0)
+            spaced.spacing = std::clamp((height - last_need) / advances, kClosestLineSpacing, qreal(1));
+        qreal y = 0;
+        for (int i = 0; i < count; ++i) {
+            QTextLine line = layout.lineAt(i);
+            line.setPosition(QPointF(0, y));
+            y += Height(line) * spaced.spacing;
+        }
+        spaced.bottom = last.y() + last_need;
+        return spaced;
+    }
+
+    // The height the text needs in `width` at the closest spacing: what
+    // shows every line whole.
+    qreal TextHeight(qreal width) const
+    {
+        QTextLayout layout;
+        return LayOut(layout, width, 0).bottom;
     }
 
     int heightForWidth(int width) const override
@@ -52,9 +92,8 @@ public:
         if (!wrapped)
             return QLabel::heightForWidth(width);
         const QMargins margins = contentsMargins();
-        QTextLayout layout;
-        const qreal lines = LayOut(layout, width - margins.left() - margins.right());
-        return static_cast<int>(std::ceil(lines)) + margins.top() + margins.bottom();
+        return static_cast<int>(std::ceil(TextHeight(width - margins.left() - margins.right()))) + margins.top() +
+               margins.bottom();
     }
 
 protected:
@@ -69,7 +108,7 @@ protected:
             QPainter painter(this);
             painter.setPen(palette().color(QPalette::WindowText));
             QTextLayout layout;
-            LayOut(layout, contentsRect().width());
+            LayOut(layout, contentsRect().width(), contentsRect().height());
             layout.draw(&painter, contentsRect().topLeft());
         } else {
             QLabel::paintEvent(event);
@@ -107,7 +146,12 @@ void SyncLabel(QWidget* widget, const ui::Props& p)
 {
     auto* label = static_cast<ClickLabel*>(widget);
     label->flat_border = p.label_border == ui::LabelBorder::FlatSingle;
-    label->setContentsMargins(label->flat_border ? QMargins(1, 1, 1, 1) : QMargins());
+    QMargins margins = label->flat_border ? QMargins(1, 1, 1, 1) : QMargins();
+    if (p.word_wrap) {
+        margins.setLeft(margins.left() + (p.rect.left == 0 ? kEdgeInset : 0));
+        margins.setTop(margins.top() + (p.rect.top == 0 ? kEdgeInset : 0));
+    }
+    label->setContentsMargins(margins);
     label->wrapped = p.word_wrap;
     label->setText(ToWidget(p.caption));
     label->setAlignment(AlignmentOf(p.alignment) | (p.word_wrap ? Qt::AlignTop : Qt::AlignVCenter));
@@ -117,19 +161,25 @@ void SyncLabel(QWidget* widget, const ui::Props& p)
     PlaceAt(widget, p.rect);
 }
 
-QStringList DrawnLines(const QWidget* widget)
+DrawnText DrawnTextOf(const QWidget* widget)
 {
     const auto* label = dynamic_cast<const ClickLabel*>(widget);
     if (!label || !label->wrapped)
         return {};
+    const QRect area = label->contentsRect();
     QTextLayout layout;
-    label->LayOut(layout, label->contentsRect().width());
-    QStringList lines;
+    DrawnText drawn;
+    const auto spaced = label->LayOut(layout, area.width(), area.height());
+    drawn.spacing = spaced.spacing;
+    drawn.bottom = area.top() + spaced.bottom;
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
-        lines.append(layout.text().mid(line.textStart(), line.textLength()).replace(QChar::LineSeparator, QChar('\n')));
+        drawn.lines.append(
+            layout.text().mid(line.textStart(), line.textLength()).replace(QChar::LineSeparator, QChar('\n')));
     }
-    return lines;
+    return drawn;
 }
+
+QStringList DrawnLines(const QWidget* label) { return DrawnTextOf(label).lines; }
 
 }  // namespace boxi::desktop::controls

@@ -1,11 +1,14 @@
 #include "desktop/controls/TextBox.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 
 #include <limits>
+#include <type_traits>
 
 #include "desktop/controls/ControlSupport.h"
 #include "ui/Controls.h"
@@ -17,6 +20,11 @@ namespace {
 // A text box. Guarded boxes (those with a mouse-down handler in the model)
 // never show the toolkit's own edit menu: their right press goes to the
 // model, which pops up the window's one-item menu instead.
+//
+// A locked box shows its caret while it has the focus, as on Windows, so a
+// learner at the keyboard sees where the focus is; the arrows move it and
+// select, nothing edits. The toolkit draws no caret in a read-only line, so
+// the line draws its own.
 template <typename Base>
 class ModelTextBox : public Base {
 public:
@@ -25,6 +33,28 @@ public:
     bool guarded = false;
 
 protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        Base::paintEvent(event);
+        if constexpr (std::is_same_v<Base, QLineEdit>) {
+            if (this->isReadOnly() && this->hasFocus()) {
+                // The toolkit's caret rectangle is centred on the caret.
+                const QRect caret = this->cursorRect();
+                QPainter painter(this);
+                painter.fillRect(QRect(caret.left() + caret.width() / 2, caret.top(), 1, caret.height()),
+                                 this->palette().color(QPalette::Text));
+            }
+        }
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        Base::keyPressEvent(event);
+        // A read-only line repaints no caret of its own when it moves.
+        if constexpr (std::is_same_v<Base, QLineEdit>) {
+            if (this->isReadOnly())
+                this->update();
+        }
+    }
     void mousePressEvent(QMouseEvent* event) override
     {
         if (on_mouse_down) {
@@ -88,7 +118,11 @@ void SyncTextBox(QWidget* widget, const ui::Props& p)
         QString text = ToWidget(p.text);
         if (edit->toPlainText() != text)
             edit->setPlainText(text);
-        edit->setReadOnly(p.locked);
+        if (edit->isReadOnly() != p.locked)
+            edit->setReadOnly(p.locked);
+        // Read-only drops the keyboard's caret; a locked box keeps it.
+        if (p.locked)
+            edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         edit->setVerticalScrollBarPolicy(p.scrollbars == ui::ScrollBars::Vertical || p.scrollbars == ui::ScrollBars::Both
                                              ? Qt::ScrollBarAlwaysOn
                                              : Qt::ScrollBarAlwaysOff);
