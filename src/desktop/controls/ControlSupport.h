@@ -13,6 +13,8 @@
 #include <type_traits>
 
 #include "ui/Control.h"
+#include "ui/Controls.h"
+#include "ui/Runtime.h"
 
 class QFocusEvent;
 class QKeyEvent;
@@ -93,6 +95,19 @@ public:
     using Base::Base;
     ClickTracker tracker;
 
+    // Sends its presses to `control`, and acts as a button when the control
+    // has a click handler.
+    void PressInto(ui::Runtime& runtime, ui::Clickable& control)
+    {
+        if (control.has_click_handler())
+            ActAsButton(this);
+        tracker.on_click = [&runtime, &control] { runtime.Click(control); };
+        tracker.on_mouse_down = [&runtime, &control](int b, int s, int x, int y) {
+            if (control.on_mouse_down)
+                runtime.MouseDown(control, b, s, x, y);
+        };
+    }
+
 protected:
     void focusInEvent(QFocusEvent* event) override
     {
@@ -113,9 +128,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override { tracker.Release(this, event); }
 };
 
-// The focus mark of such a button: two rings, dark outside light, so that
-// it shows on any artwork; a small button (an answer-sheet number) gets thin
-// ones that leave its caption room.
+// The focus mark of such a button: two rings, one dark and one light, so
+// that it shows on any artwork; a small button (an answer-sheet number) gets
+// thin ones at its edge that leave its caption room.
 void PaintFocusMark(QPainter& painter, const QRect& rect, const QPalette& palette);
 
 // A ring of alternate pixels along the inside of `rect`, the focus mark of a

@@ -126,19 +126,12 @@ protected:
 
 QWidget* CreateLabel(ui::Control& control, QWidget* parent, const ControlHost& host)
 {
-    auto& runtime = host.runtime;
     auto& label = static_cast<ui::Label&>(control);
     auto* widget = new ClickLabel(parent);
     widget->setTextFormat(Qt::PlainText);
     // The toolbar's buttons, the answer-sheet and review numbers: labels
     // that a learner presses, by keyboard as well as by mouse.
-    if (label.has_click_handler())
-        ActAsButton(widget);
-    widget->tracker.on_click = [&runtime, &label] { runtime.Click(label); };
-    widget->tracker.on_mouse_down = [&runtime, &label](int b, int s, int x, int y) {
-        if (label.on_mouse_down)
-            runtime.MouseDown(label, b, s, x, y);
-    };
+    widget->PressInto(host.runtime, label);
     return widget;
 }
 

@@ -70,16 +70,9 @@ private:
 
 QWidget* CreatePicture(ui::Control& control, QWidget* parent, const ControlHost& host)
 {
-    auto& runtime = host.runtime;
     auto& image = static_cast<ui::Image&>(control);
     auto* widget = new PictureWidget(parent);
-    if (image.has_click_handler())
-        ActAsButton(widget);
-    widget->tracker.on_click = [&runtime, &image] { runtime.Click(image); };
-    widget->tracker.on_mouse_down = [&runtime, &image](int b, int s, int x, int y) {
-        if (image.on_mouse_down)
-            runtime.MouseDown(image, b, s, x, y);
-    };
+    widget->PressInto(host.runtime, image);
     return widget;
 }
 
