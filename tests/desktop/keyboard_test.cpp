@@ -335,6 +335,8 @@ std::vector<TabRow> TabRows()
          WindowOf<&App::form1>, Numbered("Label3", 1, 23) + QStringList{"Text1", "Text2", "Command1"}},
         {"evaluation sheet: the numbers, verdict and detail, the buttons", &T::OpenEvaluationSheet,
          WindowOf<&App::form3>, Numbered("Label3", 1, 40) + QStringList{"Text1", "Text2", "cmd(0)", "cmd(1)", "Command5"}},
+        {"task window: 选择题 in the heading after the task, then the bottom row", &T::StartExam,
+         WindowOf<&App::form16>, {"Text1", "Command1", "Command7", "Command10", "Command2", "Command8"}},
         {"case chooser: Access上机练习 before 返回", &T::OpenCaseChooser, WindowOf<&App::form10>,
          {"Text1", "Combo1", "Command2", "Command3", "Command1"}},
         {"chapter study: 选择题训练 before 返回", &T::OpenStudy, WindowOf<&App::form2>,
