@@ -100,16 +100,6 @@ public:
     using WholeRectButton::WholeRectButton;
 
 protected:
-    void focusInEvent(QFocusEvent* event) override
-    {
-        WholeRectButton::focusInEvent(event);
-        update();
-    }
-    void focusOutEvent(QFocusEvent* event) override
-    {
-        WholeRectButton::focusOutEvent(event);
-        update();
-    }
     void paintEvent(QPaintEvent* event) override
     {
         WholeRectButton::paintEvent(event);
