@@ -5,14 +5,19 @@
 // and check boxes take a click anywhere in their rectangle.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColor>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -436,17 +441,20 @@ struct ButtonRow {
     Opener open;
     WindowGetter window;
     const char* button;
-    bool dotted;  // a plain button: the dotted ring inside its frame
+    bool coloured;  // it draws its own frame: its focused border must show too
 };
 
 void PrintTo(const ButtonRow& row, std::ostream* out) { *out << row.name; }
 
+int LightnessApart(QRgb a, QRgb b) { return std::abs(QColor(a).lightness() - QColor(b).lightness()); }
+
 class ButtonFocusTest : public KeyboardTest, public ::testing::WithParamInterface<ButtonRow> {};
 
-// A plain button marks its focus with a ring of alternate pixels three
-// pixels inside its edge, as Windows draws, clear of its caption; a coloured
-// button keeps its own mark at its border and gets no ring.
-TEST_P(ButtonFocusTest, a_plain_button_marks_its_focus_with_a_dotted_ring_and_a_coloured_one_with_its_own)
+// Every button marks its focus with a ring of alternate pixels three pixels
+// inside its edge, as Windows draws, clear of its caption, in a colour that
+// stands out from its face; a coloured button's border also turns to one
+// that stands out from its face (the highlight colour is lost on a blue one).
+TEST_P(ButtonFocusTest, a_button_marks_its_focus_with_a_dotted_ring_that_stands_out_from_its_face)
 {
     const ButtonRow& row = GetParam();
     (this->*row.open)();
@@ -464,34 +472,115 @@ TEST_P(ButtonFocusTest, a_plain_button_marks_its_focus_with_a_dotted_ring_and_a_
     const int h = with.height();
     int ring = 0;
     int alternations = 0;
+    int contrast = 0;
     for (int x = 3; x < w - 3; ++x) {
         ring += with.pixel(x, 3) != without.pixel(x, 3);
         alternations += x + 1 < w - 3 && with.pixel(x, 3) != with.pixel(x + 1, 3);
+        contrast = std::max(contrast, LightnessApart(with.pixel(x, 3), without.pixel(x, 3)));
     }
     int inside = 0;
     for (int y = 5; y < h - 5; ++y) {
         for (int x = 5; x < w - 5; ++x)
             inside += with.pixel(x, y) != without.pixel(x, y);
     }
-    if (row.dotted) {
-        EXPECT_GT(ring, (w - 6) / 3) << "no ring along the inside of the frame";
-        EXPECT_GT(alternations, (w - 6) / 2) << "the ring is not dotted";
-        EXPECT_EQ(inside, 0) << "the mark runs into the caption";
-    } else {
-        EXPECT_EQ(ring, 0) << "a dotted ring over the coloured button";
+    EXPECT_GT(ring, (w - 6) / 3) << "no ring along the inside of the frame";
+    EXPECT_GT(alternations, (w - 6) / 2) << "the ring is not dotted";
+    EXPECT_GE(contrast, 100) << "the ring is faint on the face";
+    EXPECT_EQ(inside, 0) << "the mark runs into the caption";
+    if (row.coloured) {
+        EXPECT_GE(LightnessApart(with.pixel(w / 2, 1), without.pixel(w / 2, 1)), 100)
+            << "the focused border is faint on the face";
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Buttons, ButtonFocusTest,
-                         ::testing::Values(ButtonRow{"mode choice 确定", &KeyboardTest::OpenModeChoice,
-                                                     WindowOf<&App::form43>, "Command4", true},
-                                           ButtonRow{"case chooser 返回, 26 high", &KeyboardTest::OpenCaseChooser,
-                                                     WindowOf<&App::form10>, "Command1", true},
-                                           ButtonRow{"drill hint 关闭, a small button", &KeyboardTest::OpenDrillHint,
-                                                     WindowOf<&App::form38>, "Command1", true},
-                                           ButtonRow{"Access practice 试题分析, coloured",
-                                                     &KeyboardTest::OpenAccessPractice, WindowOf<&App::form36>,
-                                                     "Command4", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, ButtonFocusTest,
+    ::testing::Values(
+        ButtonRow{"mode choice 确定", &KeyboardTest::OpenModeChoice, WindowOf<&App::form43>, "Command4", false},
+        ButtonRow{"case chooser 返回, 26 high", &KeyboardTest::OpenCaseChooser, WindowOf<&App::form10>, "Command1",
+                  false},
+        ButtonRow{"drill hint 关闭, a small button", &KeyboardTest::OpenDrillHint, WindowOf<&App::form38>,
+                  "Command1", false},
+        ButtonRow{"Access practice 试题分析, coloured", &KeyboardTest::OpenAccessPractice, WindowOf<&App::form36>,
+                  "Command4", true},
+        ButtonRow{"progress page 确定, light blue", &KeyboardTest::OpenProgressPage, WindowOf<&App::form15>,
+                  "Command1", true},
+        ButtonRow{"progress page 取消, light blue", &KeyboardTest::OpenProgressPage, WindowOf<&App::form15>,
+                  "Command2", true},
+        ButtonRow{"progress page 监考交卷, light blue", &KeyboardTest::OpenProgressPage, WindowOf<&App::form15>,
+                  "Command3", true}));
+
+// --- List boxes ----------------------------------------------------------------
+
+struct ListRow {
+    const char* name;
+    Opener open;
+    WindowGetter window;
+    const char* list;
+};
+
+void PrintTo(const ListRow& row, std::ostream* out) { *out << row.name; }
+
+class ListFocusTest : public KeyboardTest, public ::testing::WithParamInterface<ListRow> {};
+
+// A list with the focus has a highlight-coloured frame of two pixels round
+// it, and its current item a dotted focus rectangle inside the item, which
+// shows on the item's highlight; without the focus it shows neither.
+TEST_P(ListFocusTest, a_focused_list_is_framed_and_its_current_item_ringed)
+{
+    const ListRow& row = GetParam();
+    (this->*row.open)();
+    ASSERT_FALSE(HasFatalFailure());
+    desktop::WindowView* view = Activate(row.window(app));
+    ASSERT_NE(view, nullptr);
+    auto* list = view->findChild<QListWidget*>(QString::fromUtf8(row.list));
+    ASSERT_NE(list, nullptr);
+    const auto [without, with] = PicturesOfFocus(list);
+    ASSERT_TRUE(list->hasFocus());
+    ASSERT_EQ(with.size(), without.size());
+
+    const QRgb mark = list->palette().color(QPalette::Highlight).rgb();
+    const int w = with.width();
+    const int h = with.height();
+    // The frame's inner pixel may meet a highlighted item; its outer one
+    // lies on the list's own edge, which is never the highlight unfocused.
+    int framed = 0;
+    int unfocused = 0;
+    for (int x = 0; x < w; ++x) {
+        for (int y : {0, 1, h - 2, h - 1}) {
+            framed += with.pixel(x, y) == mark;
+            unfocused += (y == 0 || y == h - 1) && without.pixel(x, y) == mark;
+        }
+    }
+    for (int y = 2; y < h - 2; ++y) {
+        for (int x : {0, 1, w - 2, w - 1}) {
+            framed += with.pixel(x, y) == mark;
+            unfocused += (x == 0 || x == w - 1) && without.pixel(x, y) == mark;
+        }
+    }
+    EXPECT_EQ(framed, 4 * w + 4 * (h - 4)) << "no whole frame round the list";
+    EXPECT_EQ(unfocused, 0) << "the frame shows without the focus";
+
+    ASSERT_GE(list->currentRow(), 0);
+    const QRect item = list->visualItemRect(list->currentItem()).translated(list->viewport()->pos());
+    const int y = item.top() + 1;
+    int alternations = 0;
+    int changed = 0;
+    for (int x = item.left() + 4; x < item.right() - 4; ++x) {
+        alternations += with.pixel(x, y) != with.pixel(x + 1, y);
+        changed += with.pixel(x, y) != without.pixel(x, y);
+    }
+    EXPECT_GT(alternations, (item.width() - 8) / 2) << "no dotted ring inside the current item";
+    EXPECT_GT(changed, (item.width() - 8) / 3) << "the current item looks as it does unfocused";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, ListFocusTest,
+    ::testing::Values(ListRow{"drill chooser 选择章节", &KeyboardTest::OpenDrillChooser,
+                              WindowOf<&App::drill_chooser>, "List1"},
+                      ListRow{"drill chooser 选择小节", &KeyboardTest::OpenDrillChooser,
+                              WindowOf<&App::drill_chooser>, "List2"},
+                      ListRow{"drill 习题类型", &KeyboardTest::OpenDrill, WindowOf<&App::form6>, "List1"}));
 
 // --- Option groups: arrows, one Tab stop, a click anywhere in an option ------
 
@@ -682,6 +771,40 @@ TEST_F(KeyboardTest, a_click_anywhere_in_a_narrow_check_box_ticks_it)
     QApplication::processEvents();
     EXPECT_EQ(app.form14.Check1.peek().value, 1);
     EXPECT_TRUE(check->isChecked());
+}
+
+// The rules' check box shows only its box, its caption drawn in the
+// artwork beside it: its focus mark is a dotted ring round the box, clear of
+// the box and close to it.
+TEST_F(KeyboardTest, a_narrow_check_box_rings_its_box_with_the_focus)
+{
+    OpenRules();
+    ASSERT_NE(Activate(app.form14), nullptr);
+    auto* check = renderer.ViewOf(app.form14)->findChild<QAbstractButton*>(QStringLiteral("Check1"));
+    ASSERT_NE(check, nullptr);
+    const auto [without, with] = PicturesOfFocus(check);
+    ASSERT_TRUE(check->hasFocus());
+    ASSERT_EQ(with.size(), without.size());
+    QStyleOptionButton option;
+    option.initFrom(check);
+    const QRect box = check->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check);
+    ASSERT_GE(box.top(), 2);  // room above the box (its left side is the widget's edge)
+
+    int round = 0;
+    int astray = 0;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) == without.pixel(x, y) || box.contains(x, y))
+                continue;
+            (box.adjusted(-3, -3, 3, 3).contains(x, y) ? round : astray) += 1;
+        }
+    }
+    EXPECT_GT(round, box.width() * 3 / 2) << "no mark round the box";
+    EXPECT_EQ(astray, 0) << "the mark strays from the box";
+    int alternations = 0;
+    for (int x = box.left() - 2; x < box.right() + 2; ++x)
+        alternations += with.pixel(x, box.top() - 2) != with.pixel(x + 1, box.top() - 2);
+    EXPECT_GT(alternations, box.width() / 2) << "the ring is not dotted";
 }
 
 // --- Enter: the window's forward button --------------------------------------

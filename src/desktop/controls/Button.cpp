@@ -17,6 +17,8 @@ namespace {
 class ModelButton : public FocusMarked<QPushButton> {
 public:
     using FocusMarked::FocusMarked;
+    // The colour of a coloured button's ring; a plain one uses its palette's.
+    QColor ring;
 
 protected:
     void paintEvent(QPaintEvent* event) override
@@ -24,10 +26,12 @@ protected:
         QPushButton::paintEvent(event);
         // The style marks a plain button's focus with a thin outline only;
         // a dotted ring inside the frame, as Windows draws, shows which
-        // button Enter presses. A coloured button draws its own mark.
-        if (hasFocus() && styleSheet().isEmpty()) {
+        // button Enter presses. A coloured button's ring takes a colour that
+        // stands out from its face.
+        if (hasFocus()) {
             QPainter painter(this);
-            PaintDottedRing(painter, rect().adjusted(3, 3, -3, -3), palette().color(QPalette::ButtonText));
+            PaintDottedRing(painter, rect().adjusted(3, 3, -3, -3),
+                            ring.isValid() ? ring : palette().color(QPalette::ButtonText));
         }
     }
     void keyPressEvent(QKeyEvent* event) override
@@ -60,10 +64,12 @@ void SyncButton(QWidget* widget, const ui::Props& p)
     if (p.style == ui::ButtonStyle::Graphical) {
         QColor back = Resolve(p.back, QGuiApplication::palette());
         QColor fore = Resolve(p.fore, QGuiApplication::palette());
-        // A coloured button draws its own frame, so it draws its own
-        // focus mark too: the highlight colour that marks the focus on
-        // the other buttons, in a ring of two pixels.
-        QColor mark = QGuiApplication::palette().color(QPalette::Highlight);
+        // A coloured button draws its own frame, so it marks its focus
+        // there too, in black on a light face and white on a dark one (the
+        // highlight colour is lost on a blue face, and a white caption is
+        // faint on a light one): a border of two pixels and the dotted ring.
+        QColor mark = back.lightness() >= 128 ? QColor(0, 0, 0) : QColor(255, 255, 255);
+        static_cast<ModelButton*>(button)->ring = mark;
         button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid %3; "
                                              "border-radius: 3px; padding: 2px 6px; }"
                                              "QPushButton:pressed { background-color: %4; }"

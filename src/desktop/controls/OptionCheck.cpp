@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 
 #include <functional>
 #include <vector>
@@ -90,6 +92,30 @@ private:
     }
 };
 
+// A check box that is only its box (its caption drawn in the artwork
+// beside it) marks its focus with a dotted ring round the box, as Windows
+// rings the caption: the style only tints the box's edge.
+class ModelCheck : public WholeRectButton<QCheckBox> {
+public:
+    using WholeRectButton::WholeRectButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        WholeRectButton::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        if (!option.text.isEmpty())
+            return;  // the style rings the caption
+        const QRect box = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
+        QPainter painter(this);
+        PaintDottedRing(painter, box.adjusted(-2, -2, 2, 2).intersected(rect()),
+                        palette().color(QPalette::WindowText));
+    }
+};
+
 }  // namespace
 
 QWidget* CreateOption(ui::Control& control, QWidget* parent, const ControlHost& host)
@@ -111,7 +137,7 @@ QWidget* CreateCheck(ui::Control& control, QWidget* parent, const ControlHost& h
 {
     auto& runtime = host.runtime;
     auto& check = static_cast<ui::CheckBox&>(control);
-    auto* widget = new WholeRectButton<QCheckBox>(parent);
+    auto* widget = new ModelCheck(parent);
     QObject::connect(widget, &QCheckBox::clicked, host.window, [sync = host.sync, &runtime, &check] {
         runtime.Click(check);
         sync();
